@@ -1,0 +1,3 @@
+#include "app/app.h"
+
+int GameMain(const char*) { return 0; }
