@@ -1,3 +1,0 @@
-#include "app/app.h"
-
-int GameMain(const char*) { return 0; }

@@ -1,0 +1,15 @@
+// Handlers of the modes whose screens are not built yet. Each one is removed from this
+// file when its screen lands.
+#include "app/app.h"
+#include "app/modes.h"
+
+void PrepareTitle() { g_Frame = 1; }
+void RunTitle() {}
+void RunInGameFrame() {}
+void PrepareSplash() { g_Frame = 5; }
+void RunSplash() {}
+void RunBossGallery() {}
+void PrepareEnding() { g_Frame = 10; }
+void RunEnding() {}
+void RunCarryOverSlots() {}
+void ResetRunToNewGame() {}
