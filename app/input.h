@@ -28,13 +28,15 @@ enum PadBit : uint32_t {
     PAD_DOWN = 0x00000002,
     PAD_LEFT = 0x00000004,
     PAD_RIGHT = 0x00000008,
-    PAD_X = 0x00000020,        // confirm, specials, advancing text
-    PAD_C = 0x00000040,        // jump, cancel
-    PAD_Z = 0x10000000,        // attack
-    PAD_SPACE = 0x00001000,    // in-game menu
+    PAD_X = 0x00000020,      // confirm, specials, advancing text
+    PAD_C = 0x00000040,      // jump, cancel
+    PAD_Z = 0x10000000,      // attack
+    PAD_SPACE = 0x00001000,  // in-game menu
 };
 
-inline bool KeyDown(uint8_t vk) { return (KeyState[vk] & 0x80) != 0; }
+inline bool KeyDown(uint8_t vk) {
+    return (KeyState[vk] & 0x80) != 0;
+}
 
 bool InitJoystick();
 void PollJoystick();

@@ -22,6 +22,9 @@ void SetQuadColorAlpha(SpriteQuad* q, int r, int g, int b, int a);
 void SetQuadUV(SpriteQuad* q, float left, float right, float top, float bottom);
 void TranslateQuad(SpriteQuad* q, float tx, float ty, float tz);
 void RotateQuad(SpriteQuad* q, float degrees);
+// The cull test of the draws: false only when the quad lies wholly off the back buffer
+// (a quad touching an edge still counts as on screen).
+bool QuadMayBeOnScreen(const SpriteQuad* q);
 // Draws the quad if any part of it can be on screen.
 void DrawQuad(TextureSlot* slot, SpriteQuad* q);
 // Draws the quad turned by the angle (clockwise on screen), leaving it as it was.

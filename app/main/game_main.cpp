@@ -1,4 +1,6 @@
 // The game program: the real window, sound and input.
 #include "app/app.h"
 
-int main(int, char**) { return GameMain(nullptr); }
+int main(int, char**) {
+    return GameMain(nullptr);
+}
