@@ -22,3 +22,5 @@ void InitFailBox(const char* message);
 void ReleaseAll();
 // True once a fatal box was shown: handlers stop drawing and loading after it.
 bool FatalShown();
+// Forgets a shown fatal box so the shell can start again in the same process (tests).
+void ClearFatalBox();

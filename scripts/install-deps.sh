@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the game and the tests need, if any is missing.
 # Runs as root or through sudo; does nothing when everything is already there.
 set -e
-PACKAGES="build-essential cmake pkg-config libgtest-dev clang-format
+PACKAGES="build-essential make cmake pkg-config libgtest-dev clang-format
 libsdl2-dev libsdl2-mixer-dev libfreetype-dev libpng-dev libjpeg62-turbo-dev zlib1g-dev
 libcairo2-dev fonts-ipafont-mincho timgm6mb-soundfont"
 

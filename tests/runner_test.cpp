@@ -1,0 +1,64 @@
+// The headless runner as a program: options, shots, state snapshots, exit codes.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+std::string TempDir() {
+    char tmpl[] = "/tmp/miravel2-runner-XXXXXX";
+    return mkdtemp(tmpl);
+}
+
+int Run(const std::string& args, std::string* err = nullptr) {
+    std::string errFile = TempDir() + "/stderr.txt";
+    std::string cmd = std::string(MIRAVEL_BUILD_DIR) + "/miravel2-headless " + args + " 2>" + errFile;
+    int status = system(cmd.c_str());
+    if (err) {
+        std::ifstream in(errFile);
+        std::stringstream ss;
+        ss << in.rdbuf();
+        *err = ss.str();
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+TEST(Runner, WritesShotAndStateAfterTheNamedFrame) {
+    std::string d = TempDir();
+    ASSERT_EQ(Run("--frames 3 --null-device --shot 2:" + d + "/a.png --state 3:" + d + "/s.json"), 0);
+    std::string png = ReadFile(d + "/a.png");
+    ASSERT_GT(png.size(), 8u);
+    EXPECT_EQ(png.substr(1, 3), "PNG");
+    std::string json = ReadFile(d + "/s.json");
+    EXPECT_NE(json.find("\"frame\": 3"), std::string::npos) << json;
+    EXPECT_NE(json.find("\"topMode\": "), std::string::npos) << json;
+    EXPECT_NE(json.find("\"fatal\": null"), std::string::npos) << json;
+}
+
+TEST(Runner, RejectsBadArgumentsAndScripts) {
+    std::string d = TempDir();
+    std::ofstream(d + "/bad.txt") << "5 LEFT+JUMP\n";
+    std::ofstream(d + "/good.txt") << "# walk\n5 LEFT+Z\n2 -  # rest\n1 PAD:0x20\n";
+    std::string err;
+    EXPECT_EQ(Run("--frames 0", &err), 2);
+    EXPECT_EQ(Run("--answers maybe", &err), 2);
+    EXPECT_EQ(Run("--input " + d + "/missing.txt", &err), 2);
+    EXPECT_EQ(Run("--input " + d + "/bad.txt", &err), 2);
+    EXPECT_NE(err.find("bad.txt:1"), std::string::npos) << err;
+    EXPECT_EQ(Run("--frames 9 --null-device --input " + d + "/good.txt", &err), 0) << err;
+}
+
+}  // namespace
