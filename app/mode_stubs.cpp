@@ -3,22 +3,12 @@
 #include "app/app.h"
 #include "app/modes.h"
 
-void PrepareTitle() {
-    g_Frame = 1;
-}
-void RunTitle() {}
-void RunInGameFrame() {}
-void PrepareSplash() {
-    g_Frame = 5;
-}
-void RunSplash() {}
 void RunBossGallery() {}
 void PrepareEnding() {
     g_Frame = 10;
 }
 void RunEnding() {}
 void RunCarryOverSlots() {}
-void ResetRunToNewGame() {}
 void InitDialogueQuads() {}
 void InitPanelFaceQuad() {}
 void InitTownsfolkQuads() {}
