@@ -31,12 +31,10 @@ TEST(Picture, ColourKeyTakesExactMagentaOnly) {
     const Case cases[] = {
         {0xFFFF00FF, 0x00000000},  // the key: fully transparent
         {0xFFFE00FF, 0xFFFE00FF},  // near magenta stays opaque
-        {0xFFFF01FF, 0xFFFF01FF},
-        {0xFFFF00FE, 0xFFFF00FE},
+        {0xFFFF01FF, 0xFFFF01FF}, {0xFFFF00FE, 0xFFFF00FE},
         {0x80FF00FF, 0xFFFF00FF},  // not the key (alpha differs); half alpha rounds up to opaque
         {0x7F102030, 0x00102030},  // below half alpha: transparent
-        {0x00FFFFFF, 0x00FFFFFF},
-        {0xFF123456, 0xFF123456},
+        {0x00FFFFFF, 0x00FFFFFF}, {0xFF123456, 0xFF123456},
     };
     std::vector<uint32_t> texels;
     for (const Case& c : cases) texels.push_back(c.texel);
@@ -113,7 +111,8 @@ TEST(Picture, HugeDimensionsAreRefusedBeforeAllocating) {
     png[16] = 0x00, png[17] = 0x01, png[18] = 0x86, png[19] = 0xA0;
     png[20] = 0x00, png[21] = 0x01, png[22] = 0x86, png[23] = 0xA0;
     uLong crc = crc32(0, &png[12], 17);
-    png[29] = uint8_t(crc >> 24), png[30] = uint8_t(crc >> 16), png[31] = uint8_t(crc >> 8), png[32] = uint8_t(crc);
+    png[29] = uint8_t(crc >> 24), png[30] = uint8_t(crc >> 16), png[31] = uint8_t(crc >> 8),
+    png[32] = uint8_t(crc);
     std::string why;
     EXPECT_EQ(Decode(png, &why).width, 0);
     EXPECT_FALSE(why.empty());

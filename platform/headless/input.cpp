@@ -28,11 +28,14 @@ bool input_GetKeyboardState(uint8_t keys[256]) {
     uint32_t frame = HeadlessStartFrame();
     if (frame == 1 || frame != g_PreviousFrame + 1) memset(g_PreviousKeys, 0, sizeof g_PreviousKeys);
     memset(keys, 0, 256);
-    if (const HeadlessStep* step = HeadlessStepOfFrame(frame))
-        for (uint8_t vk : step->keys) keys[vk] = 0x80;
-    // A key that goes down reaches the window as a key-down message as well.
-    for (int vk = 0; vk < 256; vk++)
-        if ((keys[vk] & 0x80) && !(g_PreviousKeys[vk] & 0x80)) MessagesPush(SYS_MSG_KEYDOWN, vk);
+    if (const HeadlessStep* step = HeadlessStepOfFrame(frame)) {
+        for (uint8_t vk : step->keys) {
+            // A key that goes down reaches the window as a key-down message as well,
+            // in the order the step lists them.
+            if (!(keys[vk] & 0x80) && !(g_PreviousKeys[vk] & 0x80)) MessagesPush(SYS_MSG_KEYDOWN, vk);
+            keys[vk] = 0x80;
+        }
+    }
     memcpy(g_PreviousKeys, keys, 256);
     g_PreviousFrame = frame;
     return true;
