@@ -164,6 +164,23 @@ V2 HeadCentreOf(const Pose& p) {
     return Add(NeckOf(p), Mul(u, kHeadR + 1.2));
 }
 
+Pose PoseFromRow(const PoseRow& r, double dx, double dy) {
+    Pose p;
+    p.hip = {r.hx + dx, r.hy + dy};
+    p.lean = r.lean;
+    p.head_tilt = r.tilt;
+    p.hand_f = {r.hfx + dx, r.hfy + dy};
+    p.hand_b = {r.hbx + dx, r.hby + dy};
+    p.foot_f = {r.ffx + dx, r.ffy};
+    p.foot_b = {r.fbx + dx, r.fby};
+    p.weapon_angle = r.weapon;
+    p.two_hands = (r.flags & kPoseTwoHands) != 0;
+    p.hair_swing = r.swing;
+    p.eyes_closed = (r.flags & kPoseEyesClosed) != 0;
+    p.mouth_open = (r.flags & kPoseMouthOpen) != 0;
+    return p;
+}
+
 void DrawWeapon(cairo_t* cr, Weapon w, V2 g, double angleDeg, double k) {
     V2 d = Dir(angleDeg), n = Perp(d);
     Rgb steel = Hex(0xDDE6EE), steelDark = Hex(0x8A9AAE), hilt = Hex(0x3A2430), gold = Hex(0xD8A640);

@@ -91,6 +91,20 @@ const double kTorsoLen = 13.0;
 const double kThigh = 10.2, kShin = 10.2;
 const double kUpperArm = 8.0, kForearm = 8.0;
 
+// One pose as a table row: hip, lean, head tilt, near and far hands, near and far feet,
+// weapon angle, hair swing and flags.
+enum PoseFlag { kPoseTwoHands = 1, kPoseEyesClosed = 2, kPoseMouthOpen = 4, kPoseNoWeapon = 8 };
+struct PoseRow {
+    int cell;
+    double hx, hy, lean, tilt;
+    double hfx, hfy, hbx, hby;
+    double ffx, ffy, fbx, fby;
+    double weapon, swing;
+    int flags;
+};
+Pose PoseFromRow(const PoseRow& r, double dx = 0, double dy = 0);
+const double kGround = 61.2;  // ankle height that puts the soles on the bottom pixel row
+
 // Shortcuts for posing: standard standing hip and neck.
 V2 NeckOf(const Pose& p);
 V2 HeadCentreOf(const Pose& p);

@@ -6,16 +6,7 @@
 
 namespace {
 
-enum PoseFlag { kTwo = 1, kClosed = 2, kOpen = 4, kNoSword = 8 };
-
-struct PoseRow {
-    int cell;
-    double hx, hy, lean, tilt;
-    double hfx, hfy, hbx, hby;
-    double ffx, ffy, fbx, fby;
-    double sword, swing;
-    int flags;
-};
+const int kTwo = kPoseTwoHands, kClosed = kPoseEyesClosed, kOpen = kPoseMouthOpen, kNoSword = kPoseNoWeapon;
 
 // Ground: ankles at y 61.2 put the soles on the bottom pixel row.
 const double G = 61.2;
@@ -111,19 +102,8 @@ struct CellJob {
 void PaintPose(cairo_t* cr, const void* ctx) {
     const CellJob* j = static_cast<const CellJob*>(ctx);
     const PoseRow& r = *j->p;
-    Pose p;
-    p.hip = {r.hx, r.hy + 1.5};  // the table was laid out for a taller build
-    p.lean = r.lean;
-    p.head_tilt = r.tilt;
-    p.hand_f = {r.hfx, r.hfy};
-    p.hand_b = {r.hbx, r.hby};
-    p.foot_f = {r.ffx, r.ffy};
-    p.foot_b = {r.fbx, r.fby};
-    p.weapon_angle = r.sword;
-    p.two_hands = (r.flags & kTwo) != 0;
-    p.hair_swing = r.swing;
-    p.eyes_closed = (r.flags & kClosed) != 0;
-    p.mouth_open = (r.flags & kOpen) != 0;
+    Pose p = PoseFromRow(r);
+    p.hip.y += 1.5;  // the table was laid out for a taller build
     Outfit o = *j->o;
     if (r.flags & kNoSword) o.weapon = kWeaponNone;
     DrawFigure(cr, o, p);
