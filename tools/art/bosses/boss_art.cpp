@@ -8,6 +8,9 @@ namespace bosses {
 const Rgb kInk = {0.09, 0.07, 0.06};
 static const double kPi = 3.14159265358979;
 
+// Outline width of the figure being drawn (thicker for big figures).
+static double gLw = 1.0;
+
 static double Rad(double deg) {
     return deg * kPi / 180.0;
 }
@@ -45,6 +48,8 @@ Look BaseLook() {
     l.armour = false;
     l.hakama = true;
     l.bareArms = false;
+    l.headScale = l.armScale = l.legScale = 1.0;
+    l.plainTorso = false;
     return l;
 }
 
@@ -180,29 +185,32 @@ static void DrawHead(cairo_t* cr, const Look& l, const Pose& p) {
             break;
         }
         case kHeadApe: {
-            // mane behind, dark face disc in front
-            cairo_move_to(cr, -8.5, -3);
-            for (int i = 0; i <= 8; i++) {
-                double a = Rad(-150 + i * 28);
-                double r = (i % 2) ? 8.6 : 10.2;
-                cairo_line_to(cr, std::cos(a) * r - 1, std::sin(a) * r);
+            // shaggy pale mane all round, red face in front
+            for (int i = 0; i <= 14; i++) {
+                double a = Rad(i * 360.0 / 14);
+                double r = (i % 2) ? 9.0 : 11.6;
+                double x = std::cos(a) * r - 1.6, y = std::sin(a) * r + 1.2;
+                if (i == 0)
+                    cairo_move_to(cr, x, y);
+                else
+                    cairo_line_to(cr, x, y);
             }
             cairo_close_path(cr);
             FillOutline(cr, l.hair, kInk, 1.0);
             HeadBall(cr, l.top, l.topDark);
             cairo_save(cr);
-            cairo_translate(cr, 3.2, 1.0);
-            cairo_scale(cr, 1.0, 1.15);
-            Circle(cr, 0, 0, 4.2);
+            cairo_translate(cr, 3.0, 0.8);
+            cairo_scale(cr, 1.0, 1.2);
+            Circle(cr, 0, 0, 4.6);
             cairo_restore(cr);
             FillOutline(cr, l.skin, kInk, 0.8);
-            Eye(cr, 3.8, -0.8, p.eyesShut, Hex(0xF0D040));
-            cairo_move_to(cr, 2.0, -2.4);
-            cairo_line_to(cr, 6.4, -2.0);
-            StrokePath(cr, 1.2, kInk);
-            cairo_move_to(cr, 3.2, 3.2);
-            cairo_line_to(cr, 6.6, 3.0);
-            StrokePath(cr, 0.9, kInk);
+            Eye(cr, 3.8, -1.2, p.eyesShut, Hex(0xF0D040));
+            cairo_move_to(cr, 1.6, -3.0);
+            cairo_line_to(cr, 6.6, -2.6);
+            StrokePath(cr, 1.3, kInk);
+            cairo_move_to(cr, 3.0, 3.4);
+            cairo_line_to(cr, 7.0, 3.0);
+            StrokePath(cr, p.mouthOpen ? 1.8 : 0.9, kInk);
             break;
         }
         case kHeadTengu: {
@@ -646,8 +654,9 @@ static Rig Solve(double s, const Look& l, const Pose& p) {
     Rig r;
     r.s = s;
     r.pose = p;
-    const double thigh = 11 * s, shin = 11 * s, torso = 17 * s, neck = 9.2 * s;
-    const double upper = 9 * s, fore = 9 * s;
+    const double thigh = 11 * s * l.legScale, shin = 11 * s * l.legScale, torso = 17 * s;
+    const double neck = (2.7 + 6.5 * l.headScale) * s;
+    const double upper = 9 * s * l.armScale, fore = 9 * s * l.armScale;
     r.hip = {0, 0};
     r.lean = p.lean;
     r.shoulder = Add(r.hip, Up(p.lean), torso);
@@ -701,18 +710,14 @@ static void ShiftRig(Rig& r, double dx, double dy) {
 static void DrawFoot(cairo_t* cr, Pt ankle, double s, double footAng, Rgb c) {
     // footAng: direction the toes point, degrees from +x
     Pt toe = {ankle.x + std::cos(Rad(footAng)) * 4.2 * s, ankle.y + std::sin(Rad(footAng)) * 4.2 * s};
-    Segment(cr, {ankle.x - std::cos(Rad(footAng)) * 0.8 * s, ankle.y}, toe, 2.6 * s, c, kInk, 0.9);
+    Segment(cr, {ankle.x - std::cos(Rad(footAng)) * 0.8 * s, ankle.y}, toe, 2.6 * s, c, kInk, 0.9 * gLw);
 }
 
 static void DrawLeg(cairo_t* cr, const Rig& r, const Look& l, Pt knee, Pt foot, bool far) {
     double s = r.s;
     Rgb c = far ? l.legsDark : l.legs;
     double w = (l.hakama ? 7.0 : 5.4) * s * std::sqrt(l.bulk);
-    Limb(cr, r.hip, knee, foot, w, c, kInk, 1.0);
-    if (l.hakama) {
-        // flared hem at the ankle
-        Segment(cr, Add(foot, {0, -1}, 2.5 * s), foot, w + 1.6 * s, c, kInk, 1.0);
-    }
+    Limb(cr, r.hip, knee, foot, w, c, kInk, gLw);
     double fa = 0;
     // a lifted or kneeling foot points along the shin's swing
     double shinAng = std::atan2(foot.y - knee.y, foot.x - knee.x) * 180 / kPi;
@@ -727,14 +732,14 @@ static void DrawArm(cairo_t* cr, const Rig& r, const Look& l, Pt elbow, Pt hand,
     Rgb sleeve = far ? l.topDark : l.top;
     Rgb skin = far ? l.skinDark : l.skin;
     if (l.bareArms) {
-        Segment(cr, sh, elbow, w, sleeve, kInk, 1.0);
-        Segment(cr, elbow, hand, w * 0.85, skin, kInk, 1.0);
+        Segment(cr, sh, elbow, w, sleeve, kInk, gLw);
+        Segment(cr, elbow, hand, w * 0.85, skin, kInk, gLw);
         Segment(cr, sh, elbow, w - 0.2, sleeve, sleeve, 0);
     } else {
-        Limb(cr, sh, elbow, hand, w, sleeve, kInk, 1.0);
+        Limb(cr, sh, elbow, hand, w, sleeve, kInk, gLw);
     }
     Circle(cr, hand.x, hand.y, 2.1 * s * std::sqrt(l.bulk));
-    FillOutline(cr, skin, kInk, 0.9);
+    FillOutline(cr, skin, kInk, 0.9 * gLw);
     if (l.weapon == kWeaponClaw) {
         for (int i = -1; i <= 1; i++) {
             cairo_move_to(cr, hand.x + 1.2 * s, hand.y + i * 1.4 * s);
@@ -773,7 +778,7 @@ static void DrawTorso(cairo_t* cr, const Rig& r, const Look& l) {
                    p2.x, p2.y);
     cairo_line_to(cr, p3.x, p3.y);
     cairo_close_path(cr);
-    FillOutline(cr, l.top, kInk, 1.1);
+    FillOutline(cr, l.top, kInk, 1.1 * gLw);
     // shade on the back half
     Pt m0 = Add(h, side, -waist * 0.2), m1 = Add(t, side, -shoulder * 0.3);
     cairo_move_to(cr, m0.x, m0.y);
@@ -800,7 +805,7 @@ static void DrawTorso(cairo_t* cr, const Rig& r, const Look& l) {
         cairo_line_to(cr, k2.x, k2.y);
         cairo_line_to(cr, k3.x, k3.y);
         cairo_close_path(cr);
-        FillOutline(cr, l.topDark, kInk, 1.0);
+        FillOutline(cr, l.topDark, kInk, gLw);
         for (int i = 1; i <= 2; i++) {
             Pt a = Add(Add(h, side, -waist * (1.5 + i * 0.13)), ax, -i * 2.7 * s);
             Pt c = Add(Add(h, side, waist * (1.3 + i * 0.13)), ax, -i * 2.7 * s);
@@ -808,7 +813,7 @@ static void DrawTorso(cairo_t* cr, const Rig& r, const Look& l) {
             cairo_line_to(cr, c.x, c.y);
             StrokePath(cr, 0.8 * s, l.trim);
         }
-    } else {
+    } else if (!l.plainTorso) {
         // collar V and the sash
         Pt c0 = Add(t, side, shoulder * 0.5), c1 = Add(Add(t, ax, -7 * s), side, shoulder * 0.15);
         Pt c2 = Add(t, side, -shoulder * 0.2);
@@ -818,7 +823,7 @@ static void DrawTorso(cairo_t* cr, const Rig& r, const Look& l) {
         StrokePath(cr, 1.4 * s, l.topLight);
         Pt s0 = Add(Add(h, ax, 2.5 * s), side, waist * 1.05),
            s1 = Add(Add(h, ax, 2.5 * s), side, -waist * 1.05);
-        Segment(cr, s0, s1, 3.0 * s, l.trim, kInk, 0.8);
+        Segment(cr, s0, s1, 3.0 * s, l.trim, kInk, 0.8 * gLw);
     }
 }
 
@@ -833,7 +838,7 @@ static void DrawSkirt(cairo_t* cr, const Rig& r, const Look& l) {
     cairo_line_to(cr, kff.x, kff.y);
     cairo_line_to(cr, kbf.x, kbf.y);
     cairo_close_path(cr);
-    FillOutline(cr, l.legs, kInk, 1.0);
+    FillOutline(cr, l.legs, kInk, gLw);
     Pt mid = {(kff.x + kbf.x) / 2, (kff.y + kbf.y) / 2};
     cairo_move_to(cr, r.hip.x, r.hip.y + 1 * s);
     cairo_line_to(cr, mid.x, mid.y - 1 * s);
@@ -843,12 +848,13 @@ static void DrawSkirt(cairo_t* cr, const Rig& r, const Look& l) {
 void DrawFigure(cairo_t* cr, double cellX, double cellY, double cellW, double cellH, double s, const Look& l,
                 const Pose& p) {
     Rig r = Solve(s, l, p);
+    gLw = std::max(1.0, 0.85 * s);
     if (p.rot != 0) RotateRig(r, p.rot);
     // lowest point of the figure: the feet, or for a lying body whatever is lowest
     double low = std::max(r.footB.y, r.footF.y) + 2.6 * s;
     Pt others[] = {r.hip, r.shoulder, r.elbowB, r.elbowF, r.handB, r.handF, r.kneeB, r.kneeF};
     for (Pt q : others) low = std::max(low, q.y + 3.0 * s);
-    low = std::max(low, r.head.y + 7.5 * s);
+    low = std::max(low, r.head.y + 7.5 * s * l.headScale);
     ShiftRig(r, cellX + cellW / 2 + p.dx * s, cellY + cellH - 0.5 - p.lift * s - low);
 
     cairo_save(cr);
@@ -874,7 +880,7 @@ void DrawFigure(cairo_t* cr, double cellX, double cellY, double cellW, double ce
     cairo_save(cr);
     cairo_translate(cr, r.head.x, r.head.y);
     cairo_rotate(cr, Rad(r.headAng * 0.6));
-    cairo_scale(cr, s, s);
+    cairo_scale(cr, s * l.headScale, s * l.headScale);
     DrawHead(cr, l, p);
     if (l.headExtra) l.headExtra(cr, r, l);
     cairo_restore(cr);
@@ -882,7 +888,7 @@ void DrawFigure(cairo_t* cr, double cellX, double cellY, double cellW, double ce
     if (p.twoHands) {
         // the far hand on the grip shows over the weapon
         Circle(cr, r.handB.x, r.handB.y, 2.1 * s * std::sqrt(l.bulk));
-        FillOutline(cr, l.skinDark, kInk, 0.9);
+        FillOutline(cr, l.skinDark, kInk, 0.9 * gLw);
     }
     DrawArm(cr, r, l, r.elbowF, r.handF, false);
     if (l.front) l.front(cr, r, l);
@@ -1110,7 +1116,7 @@ Pose PoseWalkB() {
 Pose PoseWindup() {
     Pose p;
     p.lean = -8, p.neck = 6;
-    p.shF = 165, p.elF = 35, p.weapon = -70, p.twoHands = true;
+    p.shF = 120, p.elF = 50, p.weapon = -100, p.twoHands = true;
     p.hipB = -30, p.knB = 14, p.hipF = 28, p.knF = 18;
     return p;
 }

@@ -5,6 +5,8 @@
 #pragma once
 #include <cairo.h>
 
+#include <cmath>
+
 #include <string>
 
 #include "tools/art/art.h"
@@ -70,13 +72,15 @@ struct Look {
     HeadKind head;
     HatKind hat;
     WeaponKind weapon;
-    double bulk;        // 1 normal; larger is broader
-    bool armour;        // shoulder guards and skirt plates
-    bool hakama;        // wide trousers with a skirt over the hips
-    bool bareArms;      // forearms in skin colour
-    ExtraFn back;       // drawn behind everything (wings, tails, capes)
-    ExtraFn front;      // drawn over everything
-    ExtraFn headExtra;  // drawn after the head, in head space (unit scale, facing right)
+    double bulk;                           // 1 normal; larger is broader
+    bool armour;                           // shoulder guards and skirt plates
+    bool hakama;                           // wide trousers with a skirt over the hips
+    bool bareArms;                         // forearms in skin colour
+    double headScale, armScale, legScale;  // proportions, 1 = a person
+    bool plainTorso;                       // no collar or sash (beasts)
+    ExtraFn back;                          // drawn behind everything (wings, tails, capes)
+    ExtraFn front;                         // drawn over everything
+    ExtraFn headExtra;                     // drawn after the head, in head space (unit scale, facing right)
 };
 
 Look BaseLook();
