@@ -17,23 +17,38 @@ void SetErr(char* err, size_t errSize, const char* what) {
     if (err && errSize) snprintf(err, errSize, "%s: %s", what, SDL_GetError());
 }
 
+bool IsScreenless(const char* driver) {
+    return driver && (SDL_strcmp(driver, "dummy") == 0 || SDL_strcmp(driver, "offscreen") == 0);
+}
+
 // Starts SDL's video; without a display it falls back to the dummy driver so the game
-// still runs (and says so once).
+// still runs (and says so once). SDL may pick its "offscreen" driver by itself when no
+// display answers; that counts as no display too, unless the user asked for it.
 bool StartVideo(char* err, size_t errSize) {
-    if (SDL_WasInit(SDL_INIT_VIDEO)) return true;
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) return true;
-    static bool warned = false;
-    if (!warned) {
-        fprintf(stderr, "miravel2: no display (%s); running on SDL's dummy video driver, nothing is shown\n",
-                SDL_GetError());
-        warned = true;
+    if (!SDL_WasInit(SDL_INIT_VIDEO)) {
+        bool started = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+        const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+        if (started && IsScreenless(SDL_GetCurrentVideoDriver()) && !(asked && *asked)) {
+            SDL_QuitSubSystem(SDL_INIT_VIDEO);
+            SDL_SetError("SDL found only its offscreen driver");
+            started = false;
+        }
+        if (!started) {
+            static bool warned = false;
+            if (!warned) {
+                fprintf(stderr,
+                        "miravel2: no display (%s); running on SDL's dummy video driver, nothing is shown\n",
+                        SDL_GetError());
+                warned = true;
+            }
+            SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
+            if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+                SetErr(err, errSize, "cannot start video");
+                return false;
+            }
+        }
     }
-    SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-        SetErr(err, errSize, "cannot start video");
-        return false;
-    }
-    g_OnDummyDriver = true;
+    g_OnDummyDriver = IsScreenless(SDL_GetCurrentVideoDriver());
     return true;
 }
 
