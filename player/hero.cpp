@@ -87,7 +87,9 @@ void UpdateHero() {
     const bool jump = KeyDown(VK_C) || (PadFlags & PAD_C) != 0;
     switch (Hero.life) {
         case 0:
-            Hero.state = 0;
+            // Control. The sword moves, the guard and the dash come with her moves; until
+            // then only standing, turning and jumping exist.
+            if (Hero.state != 0) break;
             if (Hero.hitTimer < 0) Hero.hitTimer = 0;
             if (right && !left) Hero.facing = 2;
             if (left && !right) Hero.facing = 3;
