@@ -162,6 +162,14 @@ static void HeroArm(cairo_t* cr, const Ink& ink, double hx, double hy) {
                    sx + nx * 4.5, sy + ny * 4.5);
     cairo_close_path(cr);
     Paint(cr, ink, Hex(0xF0EAE0));
+    if (!ink.silhouette) {
+        // A fold line down the sleeve.
+        SetColor(cr, Hex(0xC8C0B4));
+        cairo_set_line_width(cr, 0.6);
+        cairo_move_to(cr, sx + nx * 1.5 + dx * 0.15, sy + ny * 1.5 + dy * 0.15);
+        cairo_line_to(cr, sx + nx * 2.5 + dx * 0.7, sy + ny * 2.5 + dy * 0.7 + 3);
+        cairo_stroke(cr);
+    }
     Ellipse(cr, hx, hy, 2.3, 2.3);
     Paint(cr, ink, Hex(0xF6D8BC));
 }
@@ -186,6 +194,11 @@ static void HeroHakama(cairo_t* cr, const Ink& ink, bool walking) {
         Poly(cr, h, 4);
         Paint(cr, ink, red);
         if (!ink.silhouette) {
+            // The back half of the hakama falls in shadow.
+            double back[] = {-7.2, -57.5, -1, -57.8, -3.5, -2.6, -11.5, -2.6};
+            Poly(cr, back, 4);
+            SetColor(cr, shade, 0.45);
+            cairo_fill(cr);
             SetColor(cr, shade);
             cairo_set_line_width(cr, 0.9);
             cairo_move_to(cr, 1, -57);
@@ -200,10 +213,13 @@ static void HeroHakama(cairo_t* cr, const Ink& ink, bool walking) {
         Poly(cr, fs, 4);
         Paint(cr, ink, Hex(0x2A2020));
     }
-    // Waist band.
+    // Waist band, tied in a bow at the front.
     double band[] = {-7.8, -60.5, 9.6, -61.5, 9.6, -57.8, -7.8, -56.8};
     Poly(cr, band, 4);
     Paint(cr, ink, Hex(0x8E1C22));
+    double bow[] = {8, -59.5, 12.5, -62, 12.5, -56.5};
+    Poly(cr, bow, 3);
+    Paint(cr, ink, Hex(0xF8F4EC));
 }
 
 void DrawHeroine(cairo_t* cr, double x, double baseY, double h, int facing, HeroPose pose, bool silhouette,

@@ -554,5 +554,5 @@ void DrawCaption(cairo_t* cr, const char* utf8, double w, double h) {
     cairo_rectangle(cr, 0, h - 70, w, 70);
     cairo_fill(cr);
     cairo_pattern_destroy(p);
-    DrawOutlinedTextCentered(cr, utf8, 0, h - 50, w, 36, 20, Hex(0xFFF4DC), Hex(0x1A1010), 2.0);
+    DrawOutlinedTextCentered(cr, utf8, 0, h - 52, w, 38, 22, Hex(0xFFF4DC), Hex(0x1A1010), 2.0);
 }

@@ -177,22 +177,22 @@ static void DrawSidePanel(cairo_t* cr) {
     }
     // The board.
     double by = kPanelY + 180;
-    FillRoundRect(cr, kPanelX, by, 192, 140 + 8, 8, Hex(0x1A0C0C));
-    FillRoundRect(cr, kPanelX + 2, by + 2, 188, 140, 7, Hex(0x4A1416));
+    FillRoundRect(cr, kPanelX, by, 192, 140, 8, Hex(0x1A0C0C));
+    FillRoundRect(cr, kPanelX + 2, by + 2, 188, 136, 7, Hex(0x4A1416));
     cairo_pattern_t* p = cairo_pattern_create_linear(0, by, 0, by + 140);
     cairo_pattern_add_color_stop_rgba(p, 0, 1, 0.9, 0.8, 0.14);
     cairo_pattern_add_color_stop_rgba(p, 0.4, 0, 0, 0, 0);
     cairo_pattern_add_color_stop_rgba(p, 1, 0, 0, 0, 0.35);
     cairo_set_source(cr, p);
-    cairo_rectangle(cr, kPanelX + 2, by + 2, 188, 140);
+    cairo_rectangle(cr, kPanelX + 2, by + 2, 188, 136);
     cairo_fill(cr);
     cairo_pattern_destroy(p);
-    StrokeRect(cr, kPanelX + 7, by + 7, 178, 160, gold, 1.2);
+    StrokeRect(cr, kPanelX + 7, by + 7, 178, 126, gold, 1.2);
     // A wave crest line under the hints.
     for (int k = 0; k < 7; k++) {
         SetColor(cr, gold, 0.7);
         cairo_set_line_width(cr, 1.2);
-        cairo_arc(cr, kPanelX + 24 + k * 24, by + 122, 10, kPi, 2 * kPi);
+        cairo_arc(cr, kPanelX + 24 + k * 24, by + 124, 9, kPi, 2 * kPi);
         cairo_stroke(cr);
     }
     const char* hints[] = {u8"←→　選ぶ", u8"↑↓　難易度", u8"Ｘ　　決定"};
