@@ -67,7 +67,7 @@ static void DrawPanelNumbers(ArtCanvas& c) {
 static void DrawPanelBackground(ArtCanvas& c) {
     cairo_t* cr = c.cr;
     Lacquer(cr, 0, 0, 640, 96);
-    Seigaiha(cr, 300, 0, 250, 96, 14, kGold, 0.10);
+    Seigaiha(cr, 96, 0, 448, 96, 14, kGold, 0.08);
     GoldFrame(cr, 0, 0, 640, 96, 3);
     // Face slots (the portraits cover them).
     FillRect(cr, 3, 3, 93, 90, Hex(0x0C0605));
@@ -84,8 +84,8 @@ static void DrawPanelBackground(ArtCanvas& c) {
     FillRect(cr, 104, 46, 70, 1, kGoldDark);
     FillRect(cr, 226, 46, 70, 1, kGoldDark);
     DrawTextCentered(cr, u8"体　力", 174, 39, 52, 15, 12, kGold);
-    // Boss readout area (hp at 315, slash at 405, maxHp at 437): only its frame.
-    StrokeRect(cr, 310, 8, 210, 30, Hex(0x4A2E22), 1);
+    // The boss readout (hp at 315, slash at 405, maxHp at 437) is printed straight on the
+    // pattern: the digits carry their own outline.
     // Money slot: recessed plate behind the money digits.
     FillRoundRect(cr, 338, 58, 134, 34, 4, Hex(0x0E0706));
     StrokeRect(cr, 338, 58, 134, 34, kGoldDark, 1);

@@ -242,8 +242,12 @@ void InkLandscape(cairo_t* cr, double x, double y, double w, double h, uint32_t 
         while (px < x + w) {
             double step = rnd.Range(w * 0.08, w * 0.2);
             double peak = base - rnd.Range(h * 0.08, h * 0.3) / (1 + layer * 0.4);
-            cairo_curve_to(cr, px + step * 0.3, peak, px + step * 0.55, peak, px + step,
-                           base + rnd.Range(-4, 4));
+            // Concave flanks rising to a pointed summit, as a brush would lay them.
+            double mid = px + step * rnd.Range(0.4, 0.6), end = base + rnd.Range(-4, 4);
+            cairo_curve_to(cr, px + (mid - px) * 0.5, base - (base - peak) * 0.2, mid - step * 0.12, peak + 3,
+                           mid, peak);
+            cairo_curve_to(cr, mid + step * 0.12, peak + 3, mid + (px + step - mid) * 0.5,
+                           end - (end - peak) * 0.2, px + step, end);
             px += step;
         }
         cairo_line_to(cr, x + w, y + h);
