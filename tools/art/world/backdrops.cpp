@@ -216,7 +216,7 @@ void DrawMountainForest(ArtCanvas& c) {
 
 // One bay of a castle hall between two pillars: a beam, panels and a dark wainscot, drawn for
 // x from 0 to `bay`; the picture repeats it so it tiles at 640.
-void DrawHallBay(cairo_t* cr, double x0, double bay, bool golden) {
+void DrawHallBay(cairo_t* cr, double x0, double bay, bool golden, int motif) {
     Rgb wood = golden ? Hex(0x6A2418) : Hex(0x3A2618);
     Rgb woodLight = golden ? Hex(0x8E3A26) : Hex(0x54382A);
     Rgb panel = golden ? Hex(0xD8B050) : Hex(0xC8B890);
@@ -242,22 +242,68 @@ void DrawHallBay(cairo_t* cr, double x0, double bay, bool golden) {
         StrokeRect(cr, px, py, pw, ph, wood, 3);
         FillCircle(cr, i % 2 ? px + 8 : px + pw - 8, py + ph * 0.55, 3, wood);
     }
-    // A painting across the panels: a pine branch and clouds.
+    // A painting across the panels, a different subject in each bay: pine, mountains,
+    // bamboo, plum blossom.
     cairo_save(cr);
     cairo_rectangle(cr, x0 + 14, py, bay - 28, ph);
     cairo_clip(cr);
-    DrawStreak(cr, x0 + 20, py + 40, bay * 0.5, 16, golden ? Hex(0xF0D078) : Hex(0xDCD0B0), 0.9);
-    DrawStreak(cr, x0 + bay * 0.4, py + 150, bay * 0.5, 14, golden ? Hex(0xF0D078) : Hex(0xDCD0B0), 0.9);
-    SetColor(cr, golden ? Hex(0x4A3020) : Hex(0x6A5A4A));
-    cairo_set_line_width(cr, 6);
-    cairo_move_to(cr, x0 + bay * 0.15, py + ph);
-    cairo_curve_to(cr, x0 + bay * 0.2, py + 120, x0 + bay * 0.45, py + 110, x0 + bay * 0.7, py + 70);
-    cairo_stroke(cr);
-    double pads[][3] = {{0.68, 70, 60}, {0.45, 104, 54}, {0.25, 140, 46}, {0.8, 96, 40}};
-    for (auto& p : pads) {
-        double cx = x0 + bay * p[0], cy = py + p[1], w = p[2];
-        FillRoundRect(cr, cx - w / 2, cy - 9, w, 18, 9, paint);
-        FillRoundRect(cr, cx - w / 2 + 4, cy - 9, w - 8, 8, 4, Mix(paint, panel, 0.35));
+    Rgb cloud = golden ? Hex(0xF0D078) : Hex(0xDCD0B0);
+    Rgb ink = golden ? Hex(0x4A3020) : Hex(0x6A5A4A);
+    DrawStreak(cr, x0 + 20, py + 40, bay * 0.5, 16, cloud, 0.9);
+    DrawStreak(cr, x0 + bay * 0.4, py + 150, bay * 0.5, 14, cloud, 0.9);
+    if (motif == 0) {
+        SetColor(cr, ink);
+        cairo_set_line_width(cr, 6);
+        cairo_move_to(cr, x0 + bay * 0.15, py + ph);
+        cairo_curve_to(cr, x0 + bay * 0.2, py + 120, x0 + bay * 0.45, py + 110, x0 + bay * 0.7, py + 70);
+        cairo_stroke(cr);
+        double pads[][3] = {{0.68, 70, 60}, {0.45, 104, 54}, {0.25, 140, 46}, {0.8, 96, 40}};
+        for (auto& p : pads) {
+            double cx = x0 + bay * p[0], cy = py + p[1], w = p[2];
+            FillRoundRect(cr, cx - w / 2, cy - 9, w, 18, 9, paint);
+            FillRoundRect(cr, cx - w / 2 + 4, cy - 9, w - 8, 8, 4, Mix(paint, panel, 0.35));
+        }
+    } else if (motif == 1) {
+        FillCircle(cr, x0 + bay * 0.7, py + 50, 16, golden ? Hex(0xB03020) : Hex(0xA86048));
+        const double peaks[][3] = {{0.3, 90, 60}, {0.62, 110, 50}, {0.9, 130, 40}};
+        for (auto& k : peaks) {
+            SetColor(cr, Mix(paint, panel, 0.2));
+            cairo_move_to(cr, x0 + bay * k[0] - k[2], py + 190);
+            cairo_line_to(cr, x0 + bay * k[0], py + k[1]);
+            cairo_line_to(cr, x0 + bay * k[0] + k[2], py + 190);
+            cairo_close_path(cr);
+            cairo_fill(cr);
+        }
+        DrawStreak(cr, x0 + 10, py + 176, bay - 20, 18, cloud, 1.0);
+    } else if (motif == 2) {
+        for (int i = 0; i < 4; i++) {
+            double x = x0 + 34 + i * 28 + (i % 2) * 6;
+            FillRect(cr, x, py, 7, ph, paint);
+            FillRect(cr, x + 1.5, py, 2, ph, Mix(paint, panel, 0.4));
+            for (int j = 0; j < 5; j++) FillRect(cr, x - 1, py + 20 + j * 44 + i * 7, 9, 3, ink);
+            SetColor(cr, paint);
+            cairo_move_to(cr, x + 7, py + 60 + i * 30);
+            cairo_curve_to(cr, x + 20, py + 50 + i * 30, x + 26, py + 56 + i * 30, x + 34, py + 52 + i * 30);
+            cairo_curve_to(cr, x + 24, py + 64 + i * 30, x + 16, py + 64 + i * 30, x + 7, py + 66 + i * 30);
+            cairo_close_path(cr);
+            cairo_fill(cr);
+        }
+    } else {
+        SetColor(cr, ink);
+        cairo_set_line_width(cr, 5);
+        cairo_move_to(cr, x0 + bay * 0.85, py + ph);
+        cairo_curve_to(cr, x0 + bay * 0.7, py + 150, x0 + bay * 0.6, py + 120, x0 + bay * 0.3, py + 90);
+        cairo_move_to(cr, x0 + bay * 0.62, py + 125);
+        cairo_line_to(cr, x0 + bay * 0.55, py + 60);
+        cairo_stroke(cr);
+        ArtRandom rnd(600 + int(x0));
+        for (int i = 0; i < 14; i++) {
+            double t = rnd.Uniform();
+            double bx = x0 + bay * (0.3 + t * 0.45) + rnd.Range(-8, 8),
+                   by = py + 90 + t * 40 + rnd.Range(-12, 12);
+            FillCircle(cr, bx, by, 4, golden ? Hex(0xF0F0F0) : Hex(0xF4E8E8));
+            FillCircle(cr, bx, by, 1.5, Hex(0xC03040));
+        }
     }
     cairo_restore(cr);
     // Wainscot and sill.
@@ -282,7 +328,7 @@ void DrawHallPillar(cairo_t* cr, double cx, bool golden) {
 
 void DrawCastleHall(cairo_t* cr, bool golden) {
     const double bay = 160;
-    for (int i = 0; i < 4; i++) DrawHallBay(cr, i * bay, bay, golden);
+    for (int i = 0; i < 4; i++) DrawHallBay(cr, i * bay, bay, golden, golden ? (i + 2) % 4 : i);
     for (int i = 0; i <= 4; i++) DrawHallPillar(cr, i * bay, golden);
     // Lamp glows between the pillars, dimming the far edges of the hall.
     for (int i = 0; i < 4; i++) {

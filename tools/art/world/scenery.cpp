@@ -147,15 +147,37 @@ void DrawPine(cairo_t* cr, double x, double y, double h, Rgb trunk, Rgb dark, Rg
     cairo_curve_to(cr, x + dir * 20 * s, y - 60 * s, x + 4 * s, y - 40 * s, x + 5 * s, y);
     cairo_close_path(cr);
     cairo_fill(cr);
-    // Needle tiers: flat rounded pads, dark below and light on top.
+    // Branches out to flat tiers of needles: bumpy pads, dark below and light on top.
     struct Pad {
         double dx, dy, w, h;
-    } pads[] = {
-        {dir * 12, -94, 46, 14}, {dir * -14, -74, 40, 12}, {dir * 28, -62, 38, 12}, {dir * -4, -48, 30, 10}};
+    } pads[] = {{dir * 12, -96, 44, 14},
+                {dir * -18, -76, 36, 12},
+                {dir * 30, -66, 36, 12},
+                {dir * -8, -54, 28, 10},
+                {dir * 36, -88, 22, 9}};
+    cairo_set_line_width(cr, std::max(1.0, 3 * s));
+    for (const Pad& p : pads) {
+        double tx = x + dir * 10 * s * (-p.dy / 92.0), ty = y + p.dy * s + 6 * s;
+        SetColor(cr, trunk);
+        cairo_move_to(cr, tx, ty);
+        cairo_line_to(cr, x + p.dx * s, y + p.dy * s + 2 * s);
+        cairo_stroke(cr);
+    }
     for (const Pad& p : pads) {
         double cx = x + p.dx * s, cy = y + p.dy * s, w = p.w * s, hh = p.h * s;
-        FillRoundRect(cr, cx - w / 2, cy - hh / 2, w, hh, hh / 2, dark);
-        FillRoundRect(cr, cx - w / 2 + 2 * s, cy - hh / 2, w - 4 * s, hh * 0.55, hh * 0.3, light);
+        int n = std::max(2, int(p.w / p.h * 1.6));
+        for (int i = 0; i < n; i++) {
+            double t = n == 1 ? 0.5 : double(i) / (n - 1);
+            double bx = cx - w / 2 + hh / 2 + t * (w - hh),
+                   r = hh * (0.5 + 0.12 * (1 - std::fabs(t - 0.5) * 2));
+            FillCircle(cr, bx, cy, r, dark);
+        }
+        FillRect(cr, cx - w / 2 + hh / 2, cy, w - hh, hh / 2, dark);
+        for (int i = 0; i < n; i++) {
+            double t = n == 1 ? 0.5 : double(i) / (n - 1);
+            double bx = cx - w / 2 + hh / 2 + t * (w - hh), r = hh * 0.32;
+            FillCircle(cr, bx, cy - hh * 0.12, r, light);
+        }
     }
 }
 

@@ -31,22 +31,28 @@ void GrassBand(cairo_t* cr, double left, double right) {
     cairo_save(cr);
     cairo_rectangle(cr, left, 0, right - left, 32);
     cairo_clip(cr);
-    FillRect(cr, 0, 4, 32, 6, kGrass);
-    FillRect(cr, 0, 9, 32, 2, kGrassDark);
-    FillRect(cr, 0, 11, 32, 1.5, kEarthDark);
+    FillRect(cr, 0, 5, 32, 6, kGrass);
+    FillRect(cr, 0, 10, 32, 2, kGrassDark);
+    FillRect(cr, 0, 12, 32, 1.5, kEarthDark);
+    // Rounded tufts along the top edge, every 4 pixels, and a hanging fringe below.
     for (int i = 0; i < 8; i++) {
-        double x = i * 4 + (i % 2) * 1.5;
+        double x = i * 4 + 2, y = i % 2 ? 5.5 : 4.5;
+        WrapCircle(cr, x, y, 2.8, kGrass, false);
+        WrapCircle(cr, x - 0.6, y - 0.8, 1.3, kGrassLight, false);
+        WrapCircle(cr, x + 2, 12.5, 1.4, kGrassDark, false);
+    }
+    // A few taller blades.
+    const double blades[] = {3, 12, 21, 27};
+    for (int i = 0; i < 4; i++)
         for (int k = -1; k <= 1; k++) {
-            double bx = x + k * 32;
-            SetColor(cr, i % 3 ? kGrass : kGrassLight);
-            cairo_move_to(cr, bx - 1.6, 5);
-            cairo_line_to(cr, bx + 0.6, i % 2 ? 0.5 : 1.5);
-            cairo_line_to(cr, bx + 1.6, 5);
+            double bx = blades[i] + k * 32;
+            SetColor(cr, i % 2 ? kGrassLight : kGrass);
+            cairo_move_to(cr, bx - 1.5, 4);
+            cairo_line_to(cr, bx + (i % 2 ? 1.5 : -0.5), 0);
+            cairo_line_to(cr, bx + 1.5, 4);
             cairo_close_path(cr);
             cairo_fill(cr);
         }
-    }
-    FillRect(cr, 0, 4, 32, 1.5, kGrassLight);
     cairo_restore(cr);
 }
 
@@ -68,31 +74,17 @@ void GrassEdge(cairo_t* cr, bool leftEdge) {
         cairo_translate(cr, 32, 0);
         cairo_scale(cr, -1, 1);
     }
-    // Cut the outer corner round, then rim the side.
+    // Cut the outer corner round, then rim the side and round the turf over the corner.
     cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
-    cairo_move_to(cr, 0, 0);
-    cairo_line_to(cr, 6, 0);
-    cairo_curve_to(cr, 3, 1, 1, 3, 0, 7);
-    cairo_close_path(cr);
+    cairo_rectangle(cr, 0, 0, 3, 12);
     cairo_fill(cr);
     cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
-    FillRect(cr, 0, 10, 3, 22, kEarthDark);
-    FillRect(cr, 3, 12, 1.5, 20, Hex(0x6A4A2E));
-    SetColor(cr, kGrassDark);
-    cairo_move_to(cr, 0, 7);
-    cairo_curve_to(cr, 1, 3, 3, 1.5, 7, 1.5);
-    cairo_line_to(cr, 7, 5);
-    cairo_line_to(cr, 2, 12);
-    cairo_line_to(cr, 0, 12);
-    cairo_close_path(cr);
-    cairo_fill(cr);
-    // A few blades hanging over the rim.
-    SetColor(cr, kGrass);
-    cairo_move_to(cr, 0, 9);
-    cairo_line_to(cr, -0.5, 14);
-    cairo_line_to(cr, 2, 10);
-    cairo_close_path(cr);
-    cairo_fill(cr);
+    FillRect(cr, 0, 11, 2.5, 21, kEarthDark);
+    FillRect(cr, 2.5, 13, 1.2, 19, Hex(0x6A4A2E));
+    FillCircle(cr, 5, 8.5, 4.8, kGrassDark);
+    FillCircle(cr, 5.5, 7.5, 3.8, kGrass);
+    FillCircle(cr, 5, 6.2, 1.6, kGrassLight);
+    FillRect(cr, 5, 4, 4, 7, kGrass);
     cairo_restore(cr);
 }
 void GrassLeft(cairo_t* cr) {
