@@ -95,37 +95,52 @@ void GrassRight(cairo_t* cr) {
 }
 
 // ---- Rock ----
-const Rgb kRock = Hex(0x7C7A78), kRockDark = Hex(0x55524F), kRockLight = Hex(0xA4A29C);
+const Rgb kRockDark = Hex(0x4A443C);
 
-// Stone courses of uneven blocks; each course's joints wrap, and the courses add up to 32.
-void RockCourses(cairo_t* cr, double top) {
-    FillRect(cr, 0, top, 32, 32 - top, kRockDark);
-    const double rows[][4] = {{0, 11, 3, 19}, {11, 10, 9, 25}, {21, 11, 14, 30}};
-    for (const auto& r : rows) {
-        double y = r[0], h = r[1];
-        if (y + h <= top) continue;
-        double j1 = r[2], j2 = r[3];
-        // Two blocks per course between the joints j1 and j2 (the second wraps round the edge).
-        for (int k = -1; k <= 1; k++) {
-            double o = k * 32;
-            FillRoundRect(cr, o + j1 + 0.8, y + 0.8, j2 - j1 - 1.6, h - 1.6, 2, kRock);
-            FillRoundRect(cr, o + j2 + 0.8, y + 0.8, 32 - (j2 - j1) - 1.6, h - 1.6, 2, kRock);
-            FillRect(cr, o + j1 + 2, y + 1.5, j2 - j1 - 5, 1.5, kRockLight);
-            FillRect(cr, o + j2 + 2, y + 1.5, 32 - (j2 - j1) - 5, 1.5, kRockLight);
+// Natural rock: angular chunks with lit upper faces and dark crevices between them. The
+// chunks are drawn at every offset of 32 in both directions, so the tile wraps both ways.
+void Rock(cairo_t* cr) {
+    static const double chunks[][5][2] = {
+        {{2, 3}, {13, 1}, {16, 8}, {12, 14}, {3, 13}},     {{17, 2}, {29, 4}, {31, 12}, {22, 15}, {16, 10}},
+        {{1, 17}, {10, 16}, {14, 23}, {9, 30}, {0, 28}},   {{15, 17}, {26, 17}, {31, 24}, {25, 31}, {15, 28}},
+        {{10, 31}, {14, 30}, {16, 33}, {13, 35}, {9, 34}},
+    };
+    FillRect(cr, 0, 0, 32, 32, Hex(0x4A443C));
+    for (int pass = 0; pass < 3; pass++) {
+        for (const auto& ch : chunks) {
+            for (int dx = -1; dx <= 1; dx++)
+                for (int dy = -1; dy <= 1; dy++) {
+                    double ox = dx * 32 + (pass == 0 ? 1 : 0), oy = dy * 32 + (pass == 0 ? 1 : 0);
+                    cairo_move_to(cr, ch[0][0] + ox, ch[0][1] + oy);
+                    for (int k = 1; k < 5; k++) cairo_line_to(cr, ch[k][0] + ox, ch[k][1] + oy);
+                    cairo_close_path(cr);
+                    if (pass == 0) {
+                        SetColor(cr, Hex(0x38332C));
+                        cairo_fill(cr);
+                    } else if (pass == 1) {
+                        SetColor(cr, Hex(0x7E766A));
+                        cairo_fill(cr);
+                    } else {
+                        // Light along the top and left faces.
+                        cairo_new_path(cr);
+                        cairo_move_to(cr, ch[4][0] + ox + 1, ch[4][1] + oy);
+                        cairo_line_to(cr, ch[0][0] + ox + 1, ch[0][1] + oy + 1);
+                        cairo_line_to(cr, ch[1][0] + ox, ch[1][1] + oy + 1);
+                        SetColor(cr, Hex(0xA89E8E));
+                        cairo_set_line_width(cr, 1.6);
+                        cairo_stroke(cr);
+                    }
+                }
         }
     }
-    Speckle(cr, std::max(top, 2.0), 30, 8, 21, kRockDark, Hex(0x8E8C88), 0.5, 1.0);
-}
-
-void Rock(cairo_t* cr) {
-    RockCourses(cr, 0);
+    Speckle(cr, 3, 29, 8, 21, Hex(0x5E574C), Hex(0x968C7C), 0.5, 0.9);
 }
 
 void RockTop(cairo_t* cr) {
-    RockCourses(cr, 0);
+    Rock(cr);
     // A mossy, weathered lip.
-    FillRect(cr, 0, 0, 32, 5, Hex(0x8E8C84));
-    FillRect(cr, 0, 0, 32, 2, Hex(0xB8B4A8));
+    FillRect(cr, 0, 0, 32, 5, Hex(0x8E8678));
+    FillRect(cr, 0, 0, 32, 2, Hex(0xB8AE9C));
     FillRect(cr, 0, 5, 32, 1.5, kRockDark);
     for (int k = -1; k <= 1; k++) {
         FillRoundRect(cr, 3 + k * 32, 0, 9, 3.5, 1.5, Hex(0x6C8A44));

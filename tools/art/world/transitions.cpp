@@ -317,7 +317,7 @@ void DrawDawn(ArtCanvas& c) {
     // Rays.
     for (int i = 0; i < 12; i++) {
         double a = kPi + i * kPi / 11;
-        SetColor(cr, Hex(0xFFF0D0), 0.25);
+        SetColor(cr, Hex(0xFFF0D0), 0.14);
         cairo_move_to(cr, 320, 196);
         cairo_line_to(cr, 320 + std::cos(a - 0.05) * 700, 196 + std::sin(a - 0.05) * 700);
         cairo_line_to(cr, 320 + std::cos(a + 0.05) * 700, 196 + std::sin(a + 0.05) * 700);
