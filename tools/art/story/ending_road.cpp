@@ -116,8 +116,24 @@ static void DrawEnd03(ArtCanvas& c) {
     FillSky(cr, 0, 0, 640, 480, sky, 2);
     DrawCastle(cr, 520, 200, 80, 110, Hex(0xF0ECE4), Hex(0x3A4458), Hex(0x8A867C), false);
     // Two rows of town houses along the street.
-    for (int i = 0; i < 7; i++)
-        DrawHouse(cr, -20 + i * 96, 300, 100, 110, Hex(0xD8C8A8), Hex(0x3A4050), false, false);
+    const uint32_t walls[] = {0xD8C8A8, 0xE8DCC4, 0xC8B898};
+    const uint32_t curtains[] = {0x2A3A6A, 0x8A2A2A, 0x3A5A3A, 0x5A3A6A};
+    for (int i = 0; i < 7; i++) {
+        double x = -20 + i * 96;
+        DrawHouse(cr, x, 300, 100, 110, Hex(walls[i % 3]), Hex(0x3A4050), false, false);
+        // Shop curtains hung over the doorways.
+        FillRect(cr, x + 22, 252, 56, 20, Hex(curtains[i % 4]));
+        for (int k = 1; k < 4; k++) FillRect(cr, x + 22 + k * 14, 258, 1.2, 14, Hex(0xF0E8D8));
+    }
+    // Banners on poles along the street.
+    const char* banner[] = {u8"祝", u8"茶", u8"宿"};
+    for (int i = 0; i < 3; i++) {
+        double x = 110 + i * 200;
+        FillRect(cr, x, 160, 3, 140, Hex(0x4A3A2A));
+        FillRect(cr, x + 3, 166, 20, 80, Hex(i == 1 ? 0xE8D8B0 : 0xC83A2A));
+        DrawOutlinedTextCentered(cr, banner[i], x + 3, 180, 20, 30, 16, Hex(i == 1 ? 0x3A2010 : 0xFFF4E0),
+                                 Hex(i == 1 ? 0xE8D8B0 : 0xC83A2A), 0.5);
+    }
     FillGradientV(cr, 0, 300, 640, 180, Hex(0xB8A888), Hex(0x8A7A60));
     for (int i = 0; i < 8; i++) {
         FillRect(cr, 20 + i * 84, 250, 2, 30, Hex(0x2A2020));
@@ -130,7 +146,7 @@ static void DrawEnd03(ArtCanvas& c) {
     DrawPerson(cr, 540, 425, 145, -1, kSamurai);
     DrawPerson(cr, 600, 430, 150, -1, kChild);
     DrawHeroine(cr, 330, 440, 160, 1, kHeroWalk);
-    DrawPetals(cr, 1031, 30, 0, 0, 640, 400, Hex(0xFFFFFF));
+    DrawPetals(cr, 1031, 30, 0, 0, 640, 400, Hex(0xF8C8D8));
     DrawCaption(cr, u8"城下町の人々に見送られて。", 640, 480);
     c.Cell(0, 0, 640, 480, "ending 3");
 }
@@ -308,6 +324,8 @@ static void DrawEnd09(ArtCanvas& c) {
     cairo_t* cr = c.cr;
     const SkyStop sky[] = {{0, 0x5A9AD8}, {1, 0xD8ECF0}};
     FillSky(cr, 0, 0, 640, 480, sky, 2);
+    DrawCloud(cr, 320, 50, 220, 26, Hex(0xFFFFFF), 0.8, 1090);
+    DrawPeak(cr, 320, 110, 130, 70, Hex(0x7A94B8), Hex(0xF4F8FF), true);
     // Cliffs on both sides and the fall between.
     FillGradientV(cr, 260, 100, 120, 380, Hex(0xE8F4FF), Hex(0xA8C8E0));
     DrawMist(cr, 640, 440, 50, Hex(0xFFFFFF), 0.8);
@@ -322,6 +340,26 @@ static void DrawEnd09(ArtCanvas& c) {
     cairo_line_to(cr, 640, 480);
     cairo_close_path(cr);
     cairo_fill(cr);
+    // Rock strata and ledges of shrubs on the cliff faces.
+    ArtRandom rnd(1093);
+    for (int side = 0; side < 2; side++) {
+        for (int i = 0; i < 9; i++) {
+            double y = 120 + i * 40 + rnd.Range(-8, 8);
+            double edge = side == 0 ? 120 + (y - 80) * 0.33 : 520 - (y - 60) * 0.33;
+            double x0 = side == 0 ? edge - rnd.Range(60, 140) : edge + 10,
+                   x1 = side == 0 ? edge - 10 : edge + rnd.Range(60, 140);
+            SetColor(cr, Hex(0x3A4A3C));
+            cairo_set_line_width(cr, 2);
+            cairo_move_to(cr, x0, y);
+            cairo_curve_to(cr, (x0 + x1) / 2, y - 6, (x0 + x1) / 2, y + 6, x1, y + 2);
+            cairo_stroke(cr);
+            for (int k = 0; k < 3; k++) {
+                double bx = x0 + (x1 - x0) * rnd.Uniform();
+                FillCircle(cr, bx, y - 3, rnd.Range(5, 9), Hex(0x3E6A40));
+                FillCircle(cr, bx + 4, y - 6, rnd.Range(3, 6), Hex(0x4E7A4A));
+            }
+        }
+    }
     SetColor(cr, Hex(0xFFFFFF), 0.5);
     cairo_set_line_width(cr, 2);
     for (int i = 0; i < 8; i++) {

@@ -280,7 +280,7 @@ static void DrawTitleSheet(ArtCanvas& c, void (*scene)(cairo_t*)) {
     cairo_save(cr);
     cairo_rectangle(cr, 0, 480, 192, 32);
     cairo_clip(cr);
-    DrawOutlinedTextCentered(cr, u8"ゲームオーバー", 0, 480, 192, 32, 24, Hex(0xE03030), Hex(0x300808), 1.5);
+    DrawOutlinedTextCentered(cr, u8"ゲームオーバー", 0, 480, 192, 32, 25, Hex(0xF04838), Hex(0x701010), 1.4);
     cairo_restore(cr);
     c.Cell(0, 480, 192, 32, "game over");
 }
