@@ -65,8 +65,11 @@ void FillRidgeCapped(cairo_t* cr, const Ridge& r, double width, double period, d
     cairo_move_to(cr, -2, bottom);
     for (double x = -2; x <= width + 2; x += 2) {
         double y = RidgeY(r, x, period);
-        double depth = std::max(0.0, (r.base - y) / r.peakHeight) * capDepth;
-        depth += capDepth * 0.15 * std::sin(x * 0.21) * std::sin(x * 0.05);
+        double high = std::max(0.0, (r.base - y) / r.peakHeight - 0.2);
+        // A jagged snow line: deep tongues down the gullies, shallow on the ribs.
+        double saw = std::fabs(std::fmod(x + 1000.0 * period, 16.0) - 8.0) / 8.0;
+        double depth =
+            high * capDepth * (0.55 + 0.7 * saw) * (1.0 + 0.3 * std::sin(x * 2 * kPi * 5 / period));
         cairo_line_to(cr, x, y + std::max(1.0, depth));
     }
     cairo_line_to(cr, width + 2, bottom);
