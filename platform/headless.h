@@ -18,11 +18,11 @@ struct HeadlessConfig {
     bool joystick = false;             // a joystick is attached (pad bits need one)
     int answerFullscreen = 7;          // SYS_IDYES (6) or SYS_IDNO (7)
     int answerSmooth = 7;
-    bool nullDevice = false;           // draw calls do nothing
-    uint32_t clockStart = 0;           // virtual clock at start (tests wrap-around)
-    bool messageEveryMs = false;       // a harmless window message arrives every millisecond
-    bool noAudioDevice = false;        // behave as if no sound device exists
-    bool noFont = false;               // behave as if the font file is missing
+    bool nullDevice = false;      // draw calls do nothing
+    uint32_t clockStart = 0;      // virtual clock at start (tests wrap-around)
+    bool messageEveryMs = false;  // a harmless window message arrives every millisecond
+    bool noAudioDevice = false;   // behave as if no sound device exists
+    bool noFont = false;          // behave as if the font file is missing
     // Called once after each completed frame (1-based), before the next frame starts
     // or before the device goes away.
     void (*frameHook)(uint32_t frame, void* user) = nullptr;
@@ -40,8 +40,16 @@ bool headless_FatalShown();
 std::string headless_FatalCaption();
 std::string headless_FatalText();
 
-// Sound bookkeeping of the silent audio backend.
-const char* headless_AudioTrack();  // file of the track playing, or "" (null: none)
-const char* headless_AudioMedia();  // file of the media playing, or ""
+// Sound bookkeeping of the headless audio backend. It mixes for real on SDL's "dummy"
+// driver (or on the driver SDL_AUDIODRIVER names, e.g. "disk" to write the output to
+// SDL_DISKAUDIOFILE) and records what the game started.
+const char* headless_AudioTrack();  // file of the track playing, or "" for none
+const char* headless_AudioMedia();  // file of the media started and not stopped, or ""
 // Files of effects started since the last call (cleared by it).
 std::vector<std::string> headless_TakeAudioEffects();
+// How many times a track, or a media file, was started since the program began.
+int headless_AudioTrackStarts();
+int headless_AudioMediaStarts();
+// Applies HeadlessConfig::noAudioDevice (headless_Configure calls it); takes effect at the
+// next audio_Init.
+void headless_SetNoAudioDevice(bool noDevice);

@@ -4,7 +4,7 @@
 set -e
 PACKAGES="build-essential make cmake pkg-config libgtest-dev clang-format
 libsdl2-dev libsdl2-mixer-dev libfreetype-dev libpng-dev libjpeg62-turbo-dev zlib1g-dev
-libcairo2-dev fonts-ipafont-mincho timgm6mb-soundfont"
+libcairo2-dev fonts-ipafont-mincho timgm6mb-soundfont libfluidsynth-dev libvorbis-dev"
 
 missing=""
 for p in $PACKAGES; do

@@ -1,0 +1,275 @@
+// Every piece of the game's music: the 26 looping map tracks, the three boss tracks and
+// the ending, each described for the composer.
+#include "tools/music/tunes.h"
+
+namespace {
+
+// General MIDI programs (0-based).
+enum {
+    CELESTA = 8,
+    MUSIC_BOX = 10,
+    VIBES = 11,
+    TUBULAR_BELLS = 14,
+    NYLON_GUITAR = 24,
+    AC_BASS = 32,
+    FINGER_BASS = 33,
+    FRETLESS = 35,
+    VIOLIN = 40,
+    VIOLA = 41,
+    CELLO = 42,
+    CONTRABASS = 43,
+    TREMOLO_STRINGS = 44,
+    PIZZICATO = 45,
+    HARP = 46,
+    STRINGS = 48,
+    SLOW_STRINGS = 49,
+    SYNTH_STRINGS = 50,
+    CHOIR = 52,
+    VOICE_OOHS = 53,
+    FRENCH_HORN = 60,
+    BRASS = 61,
+    OBOE = 68,
+    CLARINET = 71,
+    FLUTE = 73,
+    RECORDER = 74,
+    PAN_FLUTE = 75,
+    SHAKUHACHI = 77,
+    OCARINA = 79,
+    WARM_PAD = 89,
+    CHOIR_PAD = 91,
+    BOWED_PAD = 92,
+    HALO_PAD = 94,
+    SHAMISEN = 106,
+    KOTO = 107,
+    KALIMBA = 108,
+    NONE = -1,
+};
+
+// Progressions, one chord degree a bar. A-phrases close on the tonic; B-phrases on the
+// fifth so that they lead back.
+const char* const A1 = "00230340";
+const char* const A2 = "02130230";
+const char* const A3 = "03200340";
+const char* const A4 = "00430210";
+const char* const B1 = "22443343";
+const char* const B2 = "44223303";
+const char* const B3 = "22003343";
+const char* const B4 = "44112233";
+
+}  // namespace
+
+const Tune kTunes[] = {
+    // The home village (map 0) and the village of the same name later on: gentle morning.
+    {"AE00761",
+     22,
+     true,
+     0,
+     {1, 84, 62, SCALE_YO, FEEL_MEDIUM, SHAKUHACHI, STRINGS, KOTO, WARM_PAD, AC_BASS, ACC_ARP8, BASS_HALF,
+      DRUM_CALM, A1, B1, "AABA", 1}},
+    // Two small villages on the way: pastoral, a flute over a harp.
+    {"AE00808",
+     24,
+     true,
+     0,
+     {2, 96, 65, SCALE_MAJOR_PENTA, FEEL_MEDIUM, FLUTE, CLARINET, HARP, NONE, AC_BASS, ACC_PLUCK, BASS_PULSE,
+      DRUM_WALK, A2, B2, "AABA", 1}},
+    // A mountain road in mist.
+    {"AE00712",
+     18,
+     true,
+     0,
+     {3, 76, 62, SCALE_IN, FEEL_SLOW, SHAKUHACHI, SLOW_STRINGS, KOTO, BOWED_PAD, CONTRABASS, ACC_ARP8,
+      BASS_DRONE, DRUM_CALM, A3, B3, "ABA", 1}},
+    // The first castle town and its castle: stately, shamisen over a koto ostinato.
+    {"AE00689",
+     16,
+     true,
+     0,
+     {4, 108, 64, SCALE_IN, FEEL_MEDIUM, SHAMISEN, STRINGS, KOTO, SLOW_STRINGS, FINGER_BASS, ACC_OSTINATO,
+      BASS_HALF, DRUM_MARCH, A1, B4, "AABA", 2}},
+    // A lively village and a market town.
+    {"AE00837",
+     30,
+     true,
+     0,
+     {5, 120, 67, SCALE_YO, FEEL_FAST, FLUTE, SHAMISEN, KOTO, NONE, AC_BASS, ACC_ARP8, BASS_PULSE,
+      DRUM_FESTIVAL, A2, B1, "AABA", 2}},
+    // A castle held by the enemy: tense and quick.
+    {"AE00856",
+     28,
+     true,
+     0,
+     {6, 128, 62, SCALE_HIRAJOSHI, FEEL_FAST, SHAMISEN, TREMOLO_STRINGS, PIZZICATO, STRINGS, CONTRABASS,
+      ACC_OSTINATO, BASS_RUN, DRUM_FAST, A4, B2, "AABA", 2}},
+    // A warm hill village.
+    {"AE00745",
+     27,
+     true,
+     0,
+     {7, 90, 64, SCALE_MAJOR_PENTA, FEEL_MEDIUM, OCARINA, CELLO, KOTO, WARM_PAD, AC_BASS, ACC_PLUCK,
+      BASS_HALF, DRUM_WALK, A3, B3, "AABA", 1}},
+    // A village at dusk.
+    {"AE00814",
+     25,
+     true,
+     0,
+     {8, 76, 62, SCALE_KUMOI, FEEL_SLOW, SHAKUHACHI, VIOLA, HARP, BOWED_PAD, CONTRABASS, ACC_ARP8, BASS_DRONE,
+      DRUM_CALM, A2, B4, "ABA", 0}},
+    // A long bridge and the mountain behind it: the journey goes on.
+    {"AE00729",
+     19,
+     true,
+     0,
+     {9, 116, 62, SCALE_HIRAJOSHI, FEEL_MEDIUM, FRENCH_HORN, STRINGS, KOTO, SLOW_STRINGS, FINGER_BASS,
+      ACC_ARP16, BASS_RUN, DRUM_MARCH, A1, B2, "AABA", 2}},
+    // A great castle town and its castle: majestic and dark.
+    {"AE00886",
+     32,
+     true,
+     0,
+     {10, 104, 62, SCALE_IN, FEEL_MEDIUM, FRENCH_HORN, CELLO, SHAMISEN, STRINGS, CONTRABASS, ACC_PLUCK,
+      BASS_HALF, DRUM_MARCH, A4, B3, "AABA", 2}},
+    // A castle of many floors: fast, driving.
+    {"AE00869",
+     31,
+     true,
+     0,
+     {11, 136, 64, SCALE_IN, FEEL_FAST, SHAMISEN, STRINGS, KOTO, SYNTH_STRINGS, FINGER_BASS, ACC_ARP16,
+      BASS_RUN, DRUM_FAST, A2, B4, "AABA", 3}},
+    // The high pass and the shrine: sacred and still.
+    {"AE00757",
+     21,
+     true,
+     0,
+     {12, 66, 64, SCALE_IN, FEEL_SLOW, SHAKUHACHI, CHOIR, KOTO, CHOIR_PAD, CONTRABASS, ACC_PLUCK, BASS_DRONE,
+      DRUM_EERIE, A3, B1, "ABA", 0}},
+    // A country road.
+    {"AE00648",
+     11,
+     true,
+     0,
+     {13, 100, 65, SCALE_YO, FEEL_MEDIUM, PAN_FLUTE, VIOLA, KOTO, NONE, AC_BASS, ACC_ARP8, BASS_PULSE,
+      DRUM_WALK, A1, B3, "AABA", 1}},
+    // A bustling town.
+    {"AE00907",
+     33,
+     true,
+     0,
+     {14, 116, 62, SCALE_YO, FEEL_FAST, SHAMISEN, FLUTE, KOTO, NONE, FINGER_BASS, ACC_PLUCK, BASS_PULSE,
+      DRUM_FESTIVAL, A3, B2, "AABA", 2}},
+    // A village remembered from long ago.
+    {"AE00925",
+     35,
+     true,
+     0,
+     {15, 80, 64, SCALE_MAJOR_PENTA, FEEL_SLOW, KOTO, SLOW_STRINGS, HARP, WARM_PAD, AC_BASS, ACC_ARP8,
+      BASS_HALF, DRUM_NONE, A4, B1, "ABA", 0}},
+    // The fortress town and castle of the enemy lord: grim.
+    {"AE00938",
+     36,
+     true,
+     0,
+     {16, 120, 62, SCALE_HIRAJOSHI, FEEL_MEDIUM, SHAKUHACHI, TREMOLO_STRINGS, PIZZICATO, STRINGS, CONTRABASS,
+      ACC_OSTINATO, BASS_PULSE, DRUM_MARCH, A2, B3, "AABA", 2}},
+    // The mountain at the edge of the world and the gate of the other world: eerie.
+    {"AE00999",
+     40,
+     true,
+     0,
+     {17, 60, 62, SCALE_IWATO, FEEL_SLOW, SHAKUHACHI, VOICE_OOHS, KALIMBA, HALO_PAD, CONTRABASS, ACC_ARP8,
+      BASS_DRONE, DRUM_EERIE, A3, B4, "ABA", 0}},
+    // The road to the last castle and the castle itself.
+    {"AE00652",
+     12,
+     true,
+     0,
+     {18, 140, 62, SCALE_IN, FEEL_FAST, SHAMISEN, STRINGS, KOTO, BRASS, FINGER_BASS, ACC_ARP16, BASS_RUN,
+      DRUM_BATTLE, A1, B2, "AABA", 3}},
+    // Tracks no map starts: a quiet theme, sorrow, unease, a festival, a road at dusk, snow,
+    // a castle by night and hope.
+    {"AE00635",
+     7,
+     true,
+     0,
+     {19, 88, 60, SCALE_YO, FEEL_MEDIUM, KOTO, SHAKUHACHI, HARP, SLOW_STRINGS, AC_BASS, ACC_ARP8, BASS_HALF,
+      DRUM_NONE, A2, B3, "AABA", 1}},
+    {"AE00668",
+     15,
+     true,
+     0,
+     {20, 64, 62, SCALE_IN, FEEL_SLOW, VIOLIN, CELLO, KOTO, SLOW_STRINGS, CONTRABASS, ACC_PLUCK, BASS_DRONE,
+      DRUM_NONE, A1, B4, "ABA", 0}},
+    {"AE00693",
+     17,
+     true,
+     0,
+     {21, 112, 62, SCALE_HIRAJOSHI, FEEL_MEDIUM, OBOE, TREMOLO_STRINGS, PIZZICATO, BOWED_PAD, CONTRABASS,
+      ACC_OSTINATO, BASS_PULSE, DRUM_WALK, A4, B1, "AABA", 1}},
+    {"AE00775",
+     23,
+     true,
+     0,
+     {22, 126, 67, SCALE_YO, FEEL_FAST, FLUTE, SHAMISEN, KOTO, NONE, AC_BASS, ACC_ARP8, BASS_PULSE,
+      DRUM_FESTIVAL, A1, B1, "AABA", 3}},
+    {"AE00913",
+     34,
+     true,
+     0,
+     {23, 92, 64, SCALE_KUMOI, FEEL_MEDIUM, SHAKUHACHI, VIOLA, KOTO, WARM_PAD, FRETLESS, ACC_ARP8, BASS_HALF,
+      DRUM_WALK, A3, B2, "AABA", 1}},
+    {"AE00948",
+     37,
+     true,
+     0,
+     {24, 70, 64, SCALE_KUMOI, FEEL_SLOW, FLUTE, SLOW_STRINGS, CELESTA, WARM_PAD, CONTRABASS, ACC_ARP8,
+      BASS_DRONE, DRUM_CALM, A4, B3, "ABA", 0}},
+    {"AE00979",
+     38,
+     true,
+     0,
+     {25, 100, 62, SCALE_IN, FEEL_MEDIUM, SHAKUHACHI, CELLO, KOTO, BOWED_PAD, CONTRABASS, ACC_OSTINATO,
+      BASS_HALF, DRUM_EERIE, A2, B2, "AABA", 1}},
+    {"AE00986",
+     39,
+     true,
+     0,
+     {26, 104, 65, SCALE_MAJOR_PENTA, FEEL_MEDIUM, FRENCH_HORN, STRINGS, HARP, SLOW_STRINGS, AC_BASS,
+      ACC_ARP16, BASS_PULSE, DRUM_MARCH, A3, B4, "AABA", 2}},
+
+    // Boss track 0, the ordinary fights: restarted every 131.5 s.
+    {"AE00799",
+     -1,
+     false,
+     131.5,
+     {101, 150, 62, SCALE_HIRAJOSHI, FEEL_FAST, SHAMISEN, STRINGS, KOTO, BRASS, FINGER_BASS, ACC_ARP16,
+      BASS_RUN, DRUM_BATTLE, A1, B2, "IAABBKAABAE", 3}},
+    // Boss track 1, the last fight: restarted every 170 s.
+    {"AE00896",
+     -1,
+     false,
+     170.0,
+     {102, 139, 62, SCALE_IN, FEEL_FAST, FRENCH_HORN, TREMOLO_STRINGS, KOTO, STRINGS, CONTRABASS, ACC_ARP16,
+      BASS_RUN, DRUM_BATTLE, A4, B4, "IAABKBAABBKAE", 3}},
+    // Boss track 2, the fight at the gate of the other world: restarted every 111 s.
+    {"AE00822",
+     -1,
+     false,
+     111.0,
+     {103, 144, 62, SCALE_IN, FEEL_FAST, SHAKUHACHI, CHOIR, PIZZICATO, HALO_PAD, CONTRABASS, ACC_OSTINATO,
+      BASS_RUN, DRUM_BATTLE, A2, B3, "IABBKAABE", 3}},
+    // The ending: 234 s of pictures, then the choice.
+    {"AE00739",
+     -1,
+     false,
+     250.0,
+     {104, 72, 62, SCALE_YO, FEEL_SLOW, SHAKUHACHI, SLOW_STRINGS, KOTO, WARM_PAD, AC_BASS, ACC_ARP8,
+      BASS_HALF, DRUM_CALM, A1, B1, "IABAKBABAE", 1}},
+};
+const int kTuneCount = int(sizeof kTunes / sizeof kTunes[0]);
+
+const Effect kEffects[] = {
+    {"AE00672", 0, FX_HIT, 0.70f},     {"AE00705", 1, FX_CLASH, 0.60f},  {"AE00788", 2, FX_SWING, 0.55f},
+    {"AE00842", 3, FX_SPECIAL, 0.55f}, {"AE00878", 4, FX_MARKER, 0.50f}, {"AE00962", 5, FX_THRUST, 0.60f},
+    {"AE01008", 29, FX_FIRE, 0.60f},
+};
+const int kEffectCount = int(sizeof kEffects / sizeof kEffects[0]);
