@@ -362,7 +362,7 @@ static void DrawEnd20(ArtCanvas& c) {
     for (int i = 0; i < 40; i++) {
         double t = rnd.Uniform();
         double bx = 660 - 360 * t + rnd.Range(-30, 30), by = 20 + 70 * t + rnd.Range(-30, 40);
-        FillCircle(cr, bx, by, rnd.Range(14, 26), i % 3 ? Hex(0xF8D0DC) : Hex(0xF0A8C0));
+        DrawBlossom(cr, bx, by, rnd.Range(14, 26), 1205 + i);
     }
     DrawPetals(cr, 1204, 90, 0, 0, 640, 480, Hex(0xF8B8CC));
     DrawHeroine(cr, 460, 450, 260, -1, kHeroStand);

@@ -430,6 +430,24 @@ void DrawStoneLantern(cairo_t* cr, double cx, double baseY, double h, Rgb c, boo
     FillCircle(cr, cx, baseY - u * 9.5, u * 0.5, c);
 }
 
+void DrawBlossom(cairo_t* cr, double cx, double cy, double r, uint32_t seed) {
+    ArtRandom rnd(seed);
+    FillCircle(cr, cx + r * 0.1, cy + r * 0.15, r, Hex(0xE8A0B8));
+    FillCircle(cr, cx - r * 0.1, cy - r * 0.05, r * 0.92, Hex(0xF6C4D4));
+    FillCircle(cr, cx - r * 0.3, cy - r * 0.3, r * 0.45, Hex(0xFCDCE6));
+    int flowers = int(r * 0.5) + 3;
+    for (int i = 0; i < flowers; i++) {
+        double a = rnd.Range(0, 2 * kPi), d = r * std::sqrt(rnd.Uniform()) * 0.85;
+        double fx = cx + std::cos(a) * d, fy = cy + std::sin(a) * d, fr = rnd.Range(2.0, 3.4);
+        for (int k = 0; k < 5; k++) {
+            double pa = k * 2 * kPi / 5 + a;
+            FillCircle(cr, fx + std::cos(pa) * fr * 0.7, fy + std::sin(pa) * fr * 0.7, fr * 0.55,
+                       Hex(0xFFF0F4));
+        }
+        FillCircle(cr, fx, fy, fr * 0.3, Hex(0xD86080));
+    }
+}
+
 void DrawPetals(cairo_t* cr, uint32_t seed, int count, double x, double y, double w, double h, Rgb c) {
     ArtRandom rnd(seed);
     for (int i = 0; i < count; i++) {

@@ -36,6 +36,8 @@ void DrawCastle(cairo_t* cr, double cx, double baseY, double w, double h, Rgb wa
                 bool lit);
 void DrawPaperLantern(cairo_t* cr, double cx, double cy, double r, Rgb c, bool lit);
 void DrawStoneLantern(cairo_t* cr, double cx, double baseY, double h, Rgb c, bool lit);
+// A cloud of cherry blossom: soft pink masses dotted with small five-petalled flowers.
+void DrawBlossom(cairo_t* cr, double cx, double cy, double r, uint32_t seed);
 void DrawPetals(cairo_t* cr, uint32_t seed, int count, double x, double y, double w, double h, Rgb c);
 void DrawSpiderLily(cairo_t* cr, double x, double baseY, double h, Rgb c);
 void DrawGrass(cairo_t* cr, uint32_t seed, double x, double w, double baseY, double h, Rgb c, int count);

@@ -121,9 +121,9 @@ static void DrawClearSky(cairo_t* cr) {
     cairo_curve_to(cr, 90, 280, 120, 270, 150, 250);
     cairo_stroke(cr);
     ArtRandom rnd(106);
-    for (int i = 0; i < 26; i++) {
+    for (int i = 0; i < 18; i++) {
         double bx = rnd.Range(10, 180), by = rnd.Range(190, 300), br = rnd.Range(16, 30);
-        FillCircle(cr, bx, by, br, i % 3 ? Hex(0xF8C8D8) : Hex(0xF0A8C0));
+        DrawBlossom(cr, bx, by, br, 1060 + i);
     }
     DrawPetals(cr, 107, 60, 0, 150, 400, 330, Hex(0xF8B8CC));
     DrawHeroine(cr, 190, 448, 190, 1, kHeroStand);
