@@ -50,6 +50,8 @@ Look BaseLook() {
     l.bareArms = false;
     l.headScale = l.armScale = l.legScale = 1.0;
     l.plainTorso = false;
+    l.sleeves = false;
+    l.headScale = 1.12;
     return l;
 }
 
@@ -374,24 +376,24 @@ static void DrawHead(cairo_t* cr, const Look& l, const Pose& p) {
             break;
         }
         case kHatKabuto: {
-            // bowl, neck guard and a gilt crest
-            cairo_move_to(cr, -10.0, 2.8);
-            cairo_line_to(cr, -7.6, -2.6);
-            cairo_line_to(cr, -2.0, -2.0);
-            cairo_line_to(cr, -4.0, 3.4);
+            // bowl, neck guard and a gilt crest; the brim sits above the eyes
+            cairo_move_to(cr, -10.0, 2.2);
+            cairo_line_to(cr, -7.6, -3.6);
+            cairo_line_to(cr, -2.0, -3.0);
+            cairo_line_to(cr, -4.0, 3.0);
             cairo_close_path(cr);
             FillOutline(cr, l.topDark, kInk, 1.0);
-            cairo_move_to(cr, -7.4, -1.4);
-            cairo_curve_to(cr, -7.0, -9.6, 6.0, -10.4, 7.4, -2.2);
-            cairo_line_to(cr, -7.4, -1.4);
+            cairo_move_to(cr, -7.4, -2.8);
+            cairo_curve_to(cr, -7.0, -10.8, 6.0, -11.6, 7.4, -3.6);
+            cairo_line_to(cr, -7.4, -2.8);
             cairo_close_path(cr);
             FillOutline(cr, l.topDark, kInk, 1.0);
-            cairo_move_to(cr, -6.2, -3.6);
-            cairo_curve_to(cr, -4.6, -8.4, 3.4, -8.6, 5.4, -4.6);
+            cairo_move_to(cr, -6.2, -5.0);
+            cairo_curve_to(cr, -4.6, -9.6, 3.4, -9.8, 5.4, -6.0);
             StrokePath(cr, 0.8, l.top);
-            cairo_move_to(cr, -8, -1.6);
-            cairo_line_to(cr, 8.6, -2.6);
-            StrokePath(cr, 1.6, l.trim);
+            cairo_move_to(cr, -8, -3.0);
+            cairo_line_to(cr, 8.6, -4.0);
+            StrokePath(cr, 1.5, l.trim);
             // crest horns
             cairo_move_to(cr, 3.0, -6.4);
             cairo_curve_to(cr, 1.0, -11, 3.0, -15, 6.8, -16.4);
@@ -738,6 +740,21 @@ static void DrawArm(cairo_t* cr, const Rig& r, const Look& l, Pt elbow, Pt hand,
     } else {
         Limb(cr, sh, elbow, hand, w, sleeve, kInk, gLw);
     }
+    if (l.sleeves) {
+        // the wide sleeve hangs from the forearm towards the ground
+        Pt a = {elbow.x + (hand.x - elbow.x) * 0.05, elbow.y + (hand.y - elbow.y) * 0.05};
+        Pt b = {elbow.x + (hand.x - elbow.x) * 0.75, elbow.y + (hand.y - elbow.y) * 0.75};
+        double drop = 7.5 * s;
+        cairo_move_to(cr, a.x, a.y);
+        cairo_line_to(cr, b.x, b.y);
+        cairo_curve_to(cr, b.x, b.y + drop * 0.7, b.x - 1 * s, b.y + drop, b.x - 3 * s, b.y + drop);
+        cairo_line_to(cr, a.x - 1 * s, a.y + drop * 0.8);
+        cairo_close_path(cr);
+        FillOutline(cr, sleeve, kInk, gLw);
+        cairo_move_to(cr, b.x - 0.5 * s, b.y + 1 * s);
+        cairo_line_to(cr, b.x - 2.5 * s, b.y + drop - 1 * s);
+        StrokePath(cr, 0.8 * s, far ? l.topDark : l.topLight);
+    }
     Circle(cr, hand.x, hand.y, 2.1 * s * std::sqrt(l.bulk));
     FillOutline(cr, skin, kInk, 0.9 * gLw);
     if (l.weapon == kWeaponClaw) {
@@ -857,8 +874,10 @@ void DrawFigure(cairo_t* cr, double cellX, double cellY, double cellW, double ce
     low = std::max(low, r.head.y + 7.5 * s * l.headScale);
     ShiftRig(r, cellX + cellW / 2 + p.dx * s, cellY + cellH - 0.5 - p.lift * s - low);
 
+    // keep a magenta frame on three sides so neighbouring cells never bleed; the feet stand on
+    // the bottom line itself
     cairo_save(cr);
-    cairo_rectangle(cr, cellX, cellY, cellW, cellH);
+    cairo_rectangle(cr, cellX + 1, cellY + 1, cellW - 2, cellH - 1);
     cairo_clip(cr);
     if (l.back) l.back(cr, r, l);
     bool weaponFar = p.weaponInBack;
@@ -1080,7 +1099,7 @@ void Whirl(cairo_t* cr, double x, double y, double w, double h, Rgb edge, Rgb mi
 void BeginCell(ArtCanvas& c, double x, double y, double w, double h, const std::string& label) {
     c.Cell(x, y, w, h, label);
     cairo_save(c.cr);
-    cairo_rectangle(c.cr, x, y, w, h);
+    cairo_rectangle(c.cr, x + 1, y + 1, w - 2, h - 1);
     cairo_clip(c.cr);
 }
 

@@ -77,6 +77,7 @@ struct Look {
     bool hakama;                           // wide trousers with a skirt over the hips
     bool bareArms;                         // forearms in skin colour
     double headScale, armScale, legScale;  // proportions, 1 = a person
+    bool sleeves;                          // wide hanging kimono sleeves
     bool plainTorso;                       // no collar or sash (beasts)
     ExtraFn back;                          // drawn behind everything (wings, tails, capes)
     ExtraFn front;                         // drawn over everything

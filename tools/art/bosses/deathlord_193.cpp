@@ -43,6 +43,7 @@ Look DeathLook() {
     l.bulk = 1.0;
     l.headScale = 1.15;
     l.back = Tatters;
+    l.sleeves = true;
     return l;
 }
 

@@ -59,6 +59,7 @@ Look FoxLook() {
     l.metal = Hex(0xD8B8FF);
     l.bulk = 0.95;
     l.back = Tails;
+    l.sleeves = true;
     return l;
 }
 

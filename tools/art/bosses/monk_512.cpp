@@ -36,6 +36,7 @@ Look MonkLook() {
     l.weapon = kWeaponNaginata;
     l.bulk = 1.35;
     l.front = Beads;
+    l.sleeves = true;
     return l;
 }
 
@@ -74,10 +75,10 @@ void Draw(ArtCanvas& c) {
     cairo_t* cr = c.cr;
     Rgb edge = Hex(0x6A5A90), mid = Hex(0xC8C0F0), core = Hex(0xFFFFFF);
     BeginCell(c, 0, 128, 192, 128, "strike A 192x128");
-    Crescent(cr, 24, 128 + 118, 164, 108, -88, 12, 0.5, edge, mid, core);
+    Crescent(cr, 20, 128 + 120, 166, 110, -92, -2, 0.5, edge, mid, core);
     EndCell(c);
     BeginCell(c, 192, 128, 192, 192, "strike B 192x192");
-    Crescent(cr, 192 + 24, 128 + 182, 164, 176, -88, 12, 0.5, edge, mid, core);
+    Crescent(cr, 192 + 20, 128 + 186, 166, 178, -92, -2, 0.5, edge, mid, core);
     EndCell(c);
     Rgb fe = Hex(0xC02810), fm = Hex(0xFF8A20), fc = Hex(0xFFF0A0);
     BeginCell(c, 384, 128, 64, 64, "marker");

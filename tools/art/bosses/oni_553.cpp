@@ -3,7 +3,8 @@
 //   (0,0) stand   (1,0) walk A   (2,0) walk B   (3,0) wind-up (club raised, hopping)
 //   (0,1) recovery (club on the ground)   (1,1) strike   (2,1)-(3,1) slash 192x128 at (256,128)
 //   (0,2) recoil  (1,2) hurt     (2,2) defeated (3,2) slash 128x128 (the Normal and Easy size)
-//   (0,3) walk C (the third pose of the 40-frame cycle)
+// The 40-frame walk cycle shows stand, walk A, stand, walk B. The Normal and Easy strike may
+// squeeze the 192x128 slash into its 128x128 quad or use the 128x128 slash cell.
 #include "tools/art/bosses/boss_art.h"
 
 namespace bosses {
@@ -65,9 +66,6 @@ void Draw(ArtCanvas& c) {
     Pose wb = PoseWalkB();
     wb.weapon = 25, wb.dx = 2;
     FigureCell(c, 2, 0, 128, 128, s, l, wb, "walk B");
-    Pose wc = PoseWalkA();
-    wc.hipB = -10, wc.hipF = 14, wc.knB = 12, wc.weapon = 30, wc.dx = 2;
-    FigureCell(c, 0, 3, 128, 128, s, l, wc, "walk C");
     Pose wu = PoseWindup();
     wu.weapon = -105, wu.shF = 70, wu.elF = 105, wu.lean = -4, wu.lift = 3, wu.mouthOpen = true, wu.dx = 2;
     FigureCell(c, 3, 0, 128, 128, s, l, wu, "wind-up");

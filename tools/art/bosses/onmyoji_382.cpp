@@ -43,6 +43,7 @@ Look OnmyojiLook() {
     l.weapon = kWeaponKatana;
     l.metal = Hex(0xF0F0C8);
     l.bulk = 1.05;
+    l.sleeves = true;
     return l;
 }
 

@@ -84,6 +84,7 @@ Look TenguLook() {
     l.bulk = 1.1;
     l.back = Wings;
     l.front = Pompoms;
+    l.sleeves = true;
     return l;
 }
 
