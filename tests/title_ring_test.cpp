@@ -324,4 +324,17 @@ TEST_F(Title, SplashFadesInTheFirstPictureThenShowsTheSecond) {
     EXPECT_FLOAT_EQ(g_ScreenQuad.v[0].v, 0.46875f + 0.001f);
 }
 
+TEST_F(Title, SplashSecondCaptionOnlyWithAJoystick) {
+    for (uint8_t joystick : {0, 1}) {
+        JoystickPresent = joystick;
+        SplashCounter = 10;
+        g_Frame = 5;
+        RunSplash();
+        // The last quad drawn in the frame is the second caption when a joystick is present.
+        EXPECT_EQ(g_ScreenQuad.v[0].y, joystick ? 448 : 416);
+        EXPECT_FLOAT_EQ(g_ScreenQuad.v[2].v, joystick ? 0.0625f : 0.03125f);
+    }
+    JoystickPresent = 0;
+}
+
 }  // namespace
