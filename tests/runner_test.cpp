@@ -16,7 +16,7 @@ std::string TempDir() {
     return mkdtemp(tmpl);
 }
 
-int Run(const std::string& args, std::string* err = nullptr) {
+int RunRunner(const std::string& args, std::string* err = nullptr) {
     std::string errFile = TempDir() + "/stderr.txt";
     std::string cmd = std::string(MIRAVEL_BUILD_DIR) + "/miravel2-headless " + args + " 2>" + errFile;
     int status = system(cmd.c_str());
@@ -38,7 +38,7 @@ std::string ReadFile(const std::string& path) {
 
 TEST(Runner, WritesShotAndStateAfterTheNamedFrame) {
     std::string d = TempDir();
-    ASSERT_EQ(Run("--frames 3 --null-device --shot 2:" + d + "/a.png --state 3:" + d + "/s.json"), 0);
+    ASSERT_EQ(RunRunner("--frames 3 --null-device --shot 2:" + d + "/a.png --state 3:" + d + "/s.json"), 0);
     std::string png = ReadFile(d + "/a.png");
     ASSERT_GT(png.size(), 8u);
     EXPECT_EQ(png.substr(1, 3), "PNG");
@@ -53,12 +53,12 @@ TEST(Runner, RejectsBadArgumentsAndScripts) {
     std::ofstream(d + "/bad.txt") << "5 LEFT+JUMP\n";
     std::ofstream(d + "/good.txt") << "# walk\n5 LEFT+Z\n2 -  # rest\n1 PAD:0x20\n";
     std::string err;
-    EXPECT_EQ(Run("--frames 0", &err), 2);
-    EXPECT_EQ(Run("--answers maybe", &err), 2);
-    EXPECT_EQ(Run("--input " + d + "/missing.txt", &err), 2);
-    EXPECT_EQ(Run("--input " + d + "/bad.txt", &err), 2);
+    EXPECT_EQ(RunRunner("--frames 0", &err), 2);
+    EXPECT_EQ(RunRunner("--answers maybe", &err), 2);
+    EXPECT_EQ(RunRunner("--input " + d + "/missing.txt", &err), 2);
+    EXPECT_EQ(RunRunner("--input " + d + "/bad.txt", &err), 2);
     EXPECT_NE(err.find("bad.txt:1"), std::string::npos) << err;
-    EXPECT_EQ(Run("--frames 9 --null-device --input " + d + "/good.txt", &err), 0) << err;
+    EXPECT_EQ(RunRunner("--frames 9 --null-device --input " + d + "/good.txt", &err), 0) << err;
 }
 
 }  // namespace
