@@ -78,6 +78,7 @@ bool video_Init(const char* title, bool fullscreen, bool smooth, char* err, size
     }
     SDL_SetWindowMinimumSize(g_Window, 160, 120);
     SDL_ShowCursor(SDL_DISABLE);
+    SDL_StopTextInput();  // keys only: no text or input-method events
     if (!g_OnDummyDriver)
         g_Renderer = SDL_CreateRenderer(g_Window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE);
     if (!g_Renderer)
