@@ -1,5 +1,6 @@
 #include "tools/art/world/tile_sheet.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -23,6 +24,20 @@ static const TileLegend& Legend() {
     return legend;
 }
 
+// Pixels of the 32 x 32 cell at (x, y) that will stay visible (alpha of half or more).
+static int OpaquePixels(cairo_t* cr, int x, int y) {
+    cairo_surface_t* s = cairo_get_target(cr);
+    cairo_surface_flush(s);
+    const unsigned char* data = cairo_image_surface_get_data(s);
+    int stride = cairo_image_surface_get_stride(s);
+    int count = 0;
+    for (int j = y; j < y + 32; j++) {
+        const uint32_t* row = reinterpret_cast<const uint32_t*>(data + j * stride);
+        for (int i = x; i < x + 32; i++) count += (row[i] >> 24) >= 128;
+    }
+    return count;
+}
+
 void DrawTileSheet(ArtCanvas& c, char layer, const TileArt* arts, int count) {
     for (const TileLegendEntry& e : Legend().entries) {
         if (e.layer != layer) continue;
@@ -43,6 +58,11 @@ void DrawTileSheet(ArtCanvas& c, char layer, const TileArt* arts, int count) {
         art->draw(c.cr);
         cairo_restore(c.cr);
         c.Cell(x, y, 32, 32, std::to_string(e.value) + " " + e.name);
+        if (OpaquePixels(c.cr, int(x), int(y)) == 0) {
+            fprintf(stderr, "mkart: tiles.txt line %d: the drawing for %c tile '%s' came out empty\n", e.line,
+                    layer, e.name.c_str());
+            exit(1);
+        }
     }
 }
 
