@@ -53,6 +53,10 @@ void PlayMedia(const char* file);
 // Stops the media file; harmless when nothing plays.
 bool StopMedia();
 
+// Title and credit (Shift_JIS) of the piece a g_CurrentTrack value names, for the in-game
+// menu; "未設定..." for a value without a piece.
+const char* GetMusicTitle(int32_t track);
+
 // For the headless runner's state snapshot:
 int32_t GetPlayingTrack();      // slot whose track was started and not stopped, or -1
 const char* GetPlayingMedia();  // game-relative file started and not stopped, or null
