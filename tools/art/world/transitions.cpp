@@ -162,8 +162,26 @@ void DrawHighPass(ArtCanvas& c) {
     cairo_t* cr = c.cr;
     BeginPainting(cr);
     FillSky3(cr, W, H, Hex(0x2A58A8), Hex(0x80B0E0), Hex(0xDCEAF4), 0.5);
-    Ridge r1 = {250, 170, 2, 8, 331};
-    FillRidgeCapped(cr, r1, W, W, H, Hex(0x7890B8), Hex(0xF8FAFC), 50);
+    // The great peak of the pass, snow streaming down its gullies.
+    SetColor(cr, Hex(0x6A84B0));
+    cairo_move_to(cr, 20, 330);
+    cairo_curve_to(cr, 140, 250, 220, 120, 262, 84);
+    cairo_line_to(cr, 290, 90);
+    cairo_curve_to(cr, 330, 130, 420, 240, 560, 330);
+    cairo_close_path(cr);
+    cairo_fill(cr);
+    SetColor(cr, Hex(0xF8FAFC));
+    cairo_move_to(cr, 196, 150);
+    cairo_curve_to(cr, 226, 116, 246, 96, 262, 84);
+    cairo_line_to(cr, 290, 90);
+    cairo_curve_to(cr, 310, 110, 330, 136, 352, 164);
+    const double teeth[][2] = {{340, 176}, {326, 160}, {314, 196}, {298, 150}, {282, 184},
+                               {268, 146}, {252, 178}, {238, 150}, {222, 168}, {210, 152}};
+    for (const auto& t : teeth) cairo_line_to(cr, t[0], t[1]);
+    cairo_close_path(cr);
+    cairo_fill(cr);
+    Ridge r1 = {300, 120, 3, 8, 331};
+    FillRidgeCapped(cr, r1, W, W, H, Hex(0x7890B8), Hex(0xF8FAFC), 30);
     Ridge r2 = {300, 80, 3, 6, 332};
     FillRidgeCapped(cr, r2, W, W, H, Hex(0x4A6086), Hex(0xD8E2EE), 12);
     for (int row = 0; row < 4; row++) {
@@ -182,6 +200,14 @@ void DrawHighPass(ArtCanvas& c) {
     cairo_curve_to(cr, 210, 390, 240, 420, 270, H);
     cairo_close_path(cr);
     cairo_fill(cr);
+    // Light on the rock's crest and a few stones of the path over it.
+    SetColor(cr, Hex(0x7A746A));
+    cairo_move_to(cr, 0, 380);
+    cairo_curve_to(cr, 60, 360, 120, 350, 170, 372);
+    cairo_curve_to(cr, 120, 360, 60, 370, 0, 392);
+    cairo_close_path(cr);
+    cairo_fill(cr);
+    for (int i = 0; i < 6; i++) FillRoundRect(cr, 150 + i * 16, 392 + i * 14, 22, 7, 3, Hex(0x9A9488));
     DrawPine(cr, 110, 362, 150, Hex(0x3A2A1E), Hex(0x1E3A28), Hex(0x3A6040), 1);
     EndPainting(c, u8"峠を越えて", u8"峠", 3);
 }
