@@ -106,10 +106,20 @@ void PineTree(cairo_t* cr) {
     struct Pad {
         double x, y, w, h;
     } pads[] = {{32, 12, 40, 14}, {14, 40, 26, 12}, {50, 26, 26, 12}, {30, 30, 30, 12}, {40, 54, 22, 10}};
+    // Each tier is a row of overlapping tufts: dark underside, mid body, light tips on top.
     for (const Pad& p : pads) {
-        FillRoundRect(cr, p.x - p.w / 2, p.y - p.h / 2, p.w, p.h, p.h / 2, dark);
-        FillRoundRect(cr, p.x - p.w / 2 + 2, p.y - p.h / 2, p.w - 4, p.h * 0.7, p.h * 0.35, mid);
-        FillRoundRect(cr, p.x - p.w / 2 + 5, p.y - p.h / 2 + 1, p.w - 12, p.h * 0.3, p.h * 0.15, light);
+        int n = int(p.w / 7);
+        for (int i = 0; i < n; i++) {
+            double t = double(i) / (n - 1), x = p.x - p.w / 2 + 5 + t * (p.w - 10);
+            double lift = (1 - std::fabs(t - 0.5) * 2) * 2.5;
+            FillCircle(cr, x, p.y + 1 - lift, p.h / 2, dark);
+        }
+        for (int i = 0; i < n; i++) {
+            double t = double(i) / (n - 1), x = p.x - p.w / 2 + 5 + t * (p.w - 10);
+            double lift = (1 - std::fabs(t - 0.5) * 2) * 2.5;
+            FillCircle(cr, x + 0.5, p.y - 1 - lift, p.h / 2 - 1.5, mid);
+            FillCircle(cr, x - 0.5, p.y - p.h * 0.22 - lift, p.h * 0.2, light);
+        }
     }
     // Roots spread on the ground.
     SetColor(cr, trunk);
