@@ -327,6 +327,8 @@ static void DrawLeg(cairo_t* cr, const Outfit& o, V2 hip, V2 target, bool front)
             InkCapsule(cr, knee, 3.0 * b, Add(ankle, Mul(shin, -1.4)), 3.0 * b, base, 0.9);
             break;
         }
+        case kLegGhost:
+            break;
     }
 }
 
@@ -547,11 +549,50 @@ void DrawFigure(cairo_t* cr, const Outfit& o, const Pose& p) {
         Line(cr, Add(w0, V2{-3, 3}), Add(w0, V2{-13, 2}), 0.7, Hex(0x50506A));
         Line(cr, Add(w0, V2{-3, 5}), Add(w0, V2{-10, 8}), 0.7, Hex(0x50506A));
     }
+    if (o.pack != kPackNone) {
+        // Carried on the back, behind everything of the body.
+        V2 back = Add(Add(neck, Mul(fw, -5.5 * b)), Mul(up, -6.0));
+        if (o.pack == kPackBox) {
+            V2 q[4] = {Add(back, Add(Mul(fw, -4), Mul(up, 6))), Add(back, Add(Mul(fw, 3), Mul(up, 6))),
+                       Add(back, Add(Mul(fw, 3), Mul(up, -7))), Add(back, Add(Mul(fw, -4), Mul(up, -7)))};
+            InkPoly(cr, q, 4, Hex(0x7A5A3A), 1.0);
+            Line(cr, Add(back, Add(Mul(fw, -4), Mul(up, 1))), Add(back, Add(Mul(fw, 3), Mul(up, 1))), 0.8,
+                 Hex(0x4A3422));
+            FlatCapsule(cr, Add(back, Add(Mul(fw, -2.5), Mul(up, 4))), 0.6,
+                        Add(back, Add(Mul(fw, 1.5), Mul(up, 4))), 0.6, Hex(0xA8845A));
+        } else if (o.pack == kPackFirewood) {
+            for (int i = 0; i < 4; i++) {
+                V2 a = Add(back, Add(Mul(fw, -4 + i * 2.2), Mul(up, -6)));
+                InkCapsule(cr, a, 1.3, Add(a, Mul(up, 15)), 1.3, i % 2 ? Hex(0x9A6A3A) : Hex(0x7A4E2A), 0.7);
+            }
+            Line(cr, Add(back, Add(Mul(fw, -5), Mul(up, 2))), Add(back, Add(Mul(fw, 4), Mul(up, 2))), 1.2,
+                 Hex(0xD8C890));
+        } else {
+            V2 q[4] = {Add(back, Add(Mul(fw, -4.5), Mul(up, 5))), Add(back, Add(Mul(fw, 3.5), Mul(up, 5))),
+                       Add(back, Add(Mul(fw, 2.5), Mul(up, -6))), Add(back, Add(Mul(fw, -3.5), Mul(up, -6)))};
+            InkPoly(cr, q, 4, Hex(0xC8A05A), 1.0);
+            for (int i = 0; i < 3; i++)
+                Line(cr, Add(back, Add(Mul(fw, -4), Mul(up, 3 - i * 3.5))),
+                     Add(back, Add(Mul(fw, 3), Mul(up, 3 - i * 3.5))), 0.6, Hex(0x8A6A32));
+        }
+    }
     // Far limbs.
-    bool weaponBack = o.weapon != kWeaponNone && !p.two_hands && false;
-    (void)weaponBack;
     DrawArm(cr, o, shoulder, p.hand_b, false, bareArms);
-    DrawLeg(cr, o, hipB, p.foot_b, false);
+    if (o.legs == kLegGhost) {
+        // No feet: the robe trails off into a curling wisp.
+        V2 q[6] = {Add(Add(p.hip, Mul(fw, -5.0 * b)), Mul(up, 2.0)),
+                   Add(Add(p.hip, Mul(fw, 5.0 * b)), Mul(up, 2.0)),
+                   Add(p.hip, V2{5.0 * b, 9}),
+                   Add(p.hip, V2{-2, 15}),
+                   Add(p.hip, V2{-9, 17}),
+                   Add(p.hip, V2{-5, 9})};
+        InkPoly(cr, q, 6, o.top.base, 1.0);
+        V2 sh[4] = {Add(p.hip, V2{-4, 4}), Add(p.hip, V2{1, 6}), Add(p.hip, V2{-3, 14}),
+                    Add(p.hip, V2{-8, 16})};
+        FlatPoly(cr, sh, 4, o.top.dark);
+    } else {
+        DrawLeg(cr, o, hipB, p.foot_b, false);
+    }
 
     // Torso.
     {
@@ -637,7 +678,7 @@ void DrawFigure(cairo_t* cr, const Outfit& o, const Pose& p) {
         Line(cr, Add(Add(p.hip, Mul(fw, -4.2 * b)), Mul(up, 3.0)),
              Add(Add(p.hip, Mul(fw, 4.4 * b)), Mul(up, 3.0)), 0.6, o.belt.light);
     }
-    if (o.legs != kLegRobe) DrawLeg(cr, o, hipF, p.foot_f, true);
+    if (o.legs != kLegRobe && o.legs != kLegGhost) DrawLeg(cr, o, hipF, p.foot_f, true);
     if (o.legs == kLegRobe) {
         // Only the near foot shows below the hem; drawn over the skirt.
         V2 toe = Add(p.foot_f, V2{3.4, 0.4});

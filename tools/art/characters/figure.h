@@ -42,7 +42,8 @@ enum HatStyle {
     kHatScarf,    // cloth tied over the head
     kHatEboshi,   // tall black court cap
 };
-enum LegStyle { kLegHakama, kLegTrousers, kLegBare, kLegRobe, kLegShortKimono };
+enum LegStyle { kLegHakama, kLegTrousers, kLegBare, kLegRobe, kLegShortKimono, kLegGhost };
+enum PackStyle { kPackNone, kPackBox, kPackFirewood, kPackBasket };
 enum Weapon {
     kWeaponNone,
     kWeaponKatana,
@@ -68,7 +69,8 @@ struct Outfit {
     bool sleeves_wide;  // kimono sleeves hang from the arms
     Tone feet;
     Weapon weapon;
-    double bulk;  // 1 = slim heroine build; up to 1.5 for a heavy oni
+    PackStyle pack;  // carried on the back
+    double bulk;     // 1 = slim heroine build; up to 1.5 for a heavy oni
 };
 
 // A pose in cell pixels (cell top-left is 0, 0; feet stand on y 63).
