@@ -141,8 +141,8 @@ void PCat(cairo_t* cr, const void*) {
     Rgb fur = Hex(0xE8A858), dark = Hex(0xB8783A);
     InkCapsule(cr, {22, 58}, 3, {14, 44}, 1.8, fur, 1.0);  // tail
     InkEllipse(cr, {30, 55}, 10, 6.5, 0, fur, 1.2);
-    InkCapsule(cr, {36, 60}, 1.8, {37, 62.5}, 1.8, fur, 0.9);
-    InkCapsule(cr, {24, 60}, 1.8, {24, 62.5}, 1.8, dark, 0.9);
+    InkCapsule(cr, {36, 59}, 1.8, {37, 61.4}, 1.8, fur, 0.9);
+    InkCapsule(cr, {24, 59}, 1.8, {24, 61.4}, 1.8, dark, 0.9);
     InkCircle(cr, {40, 47}, 6.5, fur, 1.2);
     V2 e1[3] = {{35, 43}, {36, 36}, {40, 41}};
     InkPoly(cr, e1, 3, fur, 1.0);
