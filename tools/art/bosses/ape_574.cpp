@@ -9,6 +9,38 @@
 namespace bosses {
 namespace {
 
+// The pale mane runs from the head down over the shoulders and back in shaggy points.
+void Mane(cairo_t* cr, const Rig& r, const Look& l) {
+    double s = r.s;
+    Pt h = r.head, sh = r.shoulder, hip = r.hip;
+    Pt back = {(sh.x + hip.x) / 2 - 6 * s, (sh.y + hip.y) / 2};
+    cairo_move_to(cr, h.x + 2 * s, h.y - 6 * s);
+    cairo_curve_to(cr, h.x - 8 * s, h.y - 6 * s, sh.x - 12 * s, sh.y - 2 * s, back.x - 3 * s, back.y);
+    for (int i = 0; i < 4; i++) {
+        double t = (i + 1) / 4.0;
+        double x = back.x - 3 * s + (sh.x + 4 * s - back.x + 3 * s) * t;
+        double y = back.y + (sh.y + 2 * s - back.y) * t;
+        cairo_line_to(cr, x + 2 * s, y + 3.5 * s);
+        cairo_line_to(cr, x + 3 * s, y);
+    }
+    cairo_close_path(cr);
+    FillOutline(cr, l.hair, kInk, 1.0);
+}
+
+void Belly(cairo_t* cr, const Rig& r, const Look& l) {
+    (void)l;
+    double s = r.s;
+    Pt a = {r.hip.x + (r.shoulder.x - r.hip.x) * 0.45 + 2.5 * s, r.hip.y + (r.shoulder.y - r.hip.y) * 0.45};
+    cairo_save(cr);
+    cairo_translate(cr, a.x, a.y);
+    cairo_rotate(cr, r.lean * 3.14159265 / 180);
+    cairo_scale(cr, 3.0 * s, 5.5 * s);
+    cairo_arc(cr, 0, 0, 1, 0, 6.2832);
+    cairo_restore(cr);
+    SetColor(cr, Hex(0xC08860));
+    cairo_fill(cr);
+}
+
 Look ApeLook() {
     Look l = BaseLook();
     l.skin = Hex(0xD85A4A);
@@ -29,6 +61,8 @@ Look ApeLook() {
     l.armScale = 1.35;
     l.legScale = 0.8;
     l.plainTorso = true;
+    l.overTorso = Mane;
+    l.front = Belly;
     return l;
 }
 

@@ -118,7 +118,7 @@ static void Eye(cairo_t* cr, double x, double y, bool shut, Rgb white) {
     cairo_rectangle(cr, x - 1.1, y - 1.2, 2.4, 2.4);
     SetColor(cr, white);
     cairo_fill(cr);
-    cairo_rectangle(cr, x + 0.1, y - 1.0, 1.2, 2.0);
+    cairo_rectangle(cr, x - 0.1, y - 1.1, 1.6, 2.2);
     SetColor(cr, kInk);
     cairo_fill(cr);
 }
@@ -896,6 +896,7 @@ void DrawFigure(cairo_t* cr, double cellX, double cellY, double cellW, double ce
     DrawLeg(cr, r, l, r.kneeF, r.footF, false);
     DrawSkirt(cr, r, l);
     DrawTorso(cr, r, l);
+    if (l.overTorso) l.overTorso(cr, r, l);
     cairo_save(cr);
     cairo_translate(cr, r.head.x, r.head.y);
     cairo_rotate(cr, Rad(r.headAng * 0.6));

@@ -81,6 +81,7 @@ struct Look {
     bool plainTorso;                       // no collar or sash (beasts)
     ExtraFn back;                          // drawn behind everything (wings, tails, capes)
     ExtraFn front;                         // drawn over everything
+    ExtraFn overTorso;                     // drawn over the torso, under the head (manes, collars)
     ExtraFn headExtra;                     // drawn after the head, in head space (unit scale, facing right)
 };
 

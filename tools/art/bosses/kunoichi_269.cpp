@@ -19,6 +19,17 @@ void Ponytail(cairo_t* cr, const Rig& r, const Look& l) {
     FillOutline(cr, l.hair, kInk, 1.0);
 }
 
+// A dark cloth over the nose and mouth (head space).
+void Mask(cairo_t* cr, const Rig& r, const Look& l) {
+    (void)r, (void)l;
+    cairo_move_to(cr, 0.6, 1.4);
+    cairo_line_to(cr, 6.8, 1.0);
+    cairo_curve_to(cr, 7.0, 3.0, 5.4, 6.0, 1.8, 6.2);
+    cairo_line_to(cr, -1.0, 4.6);
+    cairo_close_path(cr);
+    FillOutline(cr, Hex(0x2A1A2A), kInk, 0.8);
+}
+
 Look KunoichiLook() {
     Look l = BaseLook();
     l.skin = Hex(0xF0C8A8);
@@ -30,7 +41,8 @@ Look KunoichiLook() {
     l.legsDark = Hex(0x1A1420);
     l.trim = Hex(0xE8C040);
     l.hair = Hex(0x181420);
-    l.hat = kHatHeadband;
+    l.hat = kHatNone;
+    l.headExtra = Mask;
     l.weapon = kWeaponKama;
     l.hakama = false;
     l.bulk = 0.85;
