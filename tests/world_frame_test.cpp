@@ -3,6 +3,7 @@
 #include "menus/game_over.h"
 #include "player/hero.h"
 #include "render/game_textures.h"
+#include "sound/music.h"
 #include "world/grid.h"
 #include "world/map_state.h"
 #include "world/map_table.h"
@@ -377,6 +378,29 @@ TEST_F(InGame, FallingOutOfTheMapIsDeath) {
     }
     EXPECT_EQ(Hero.life, 4);
     EXPECT_GT(Hero.y, 540);
+}
+
+TEST_F(InGame, MapZeroStartsItsTrackOnlyOnceTheOpeningIsDone) {
+    g_CurrentTrack = 5;
+    RunInGameFrame();
+    EXPECT_EQ(g_CurrentTrack, 5);  // the music playing goes on
+    StoryFlags[0] = 1;
+    MapState = 0;
+    RunInGameFrame();
+    EXPECT_EQ(g_CurrentTrack, 22);
+    MapState = 2;  // map 1 has no track of its own
+    RunInGameFrame();
+    EXPECT_EQ(g_CurrentTrack, 22);
+}
+
+TEST_F(InGame, GameOverForgetsTheTrack) {
+    RunInGameFrame();
+    g_CurrentTrack = 16;
+    Hero.life = 4;
+    GameOverCounter = 510;
+    RunInGameFrame();
+    EXPECT_EQ(g_CurrentTrack, kTrackNone);
+    EXPECT_EQ(g_Frame, 0);
 }
 
 TEST(NewGame, ResetListValues) {

@@ -1,8 +1,9 @@
-// Sound calls of the world and the title screens. The music player has not landed yet;
-// these do nothing until it does.
+// Sound calls of the world and the title screens.
 #include "world/sound_link.h"
 
-void StartMapTrack(int) {}
-void StopWholePerformance() {}
-void StopMediaPlayback() {}
-void ForgetCurrentTrack() {}
+#include "sound/music.h"
+
+void StartMapTrack(int slot) { PlayTrack(slot); }
+void StopWholePerformance() { StopPerformance(); }
+void StopMediaPlayback() { StopMedia(); }
+void ForgetCurrentTrack() { g_CurrentTrack = kTrackNone; }
