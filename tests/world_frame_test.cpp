@@ -484,8 +484,10 @@ TEST(MapLayers, TheFirstMapsHaveGroundToWalkOn) {
                 EXPECT_EQ(layers[row * 250 + c], 0) << n << " " << row << "," << c;
         }
     }
-    EXPECT_EQ(MapLayers(3), nullptr);
-    EXPECT_EQ(FindMap(3), nullptr);
+    ASSERT_NE(MapLayers(3), nullptr);  // the end of the road, so that map 2's right edge leads somewhere
+    EXPECT_EQ(FindMap(3)->exitCount, 0);
+    EXPECT_EQ(MapLayers(4), nullptr);
+    EXPECT_EQ(FindMap(4), nullptr);
 }
 
 }  // namespace

@@ -26,6 +26,10 @@ const MapText kMapTexts[] = {
         2,
 #include "content/maps/map_002.inc"
     },
+    {
+        3,
+#include "content/maps/map_003.inc"
+    },
 };
 constexpr int kMapTextCount = sizeof(kMapTexts) / sizeof(kMapTexts[0]);
 

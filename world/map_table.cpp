@@ -67,6 +67,7 @@ const MapInfo kMaps[] = {
      nullptr},
     {2, 1, NO_MUSIC, NO_FLAG, INN_UNCHANGED, 1, 0, EXITS(kMap2Exits), nullptr, nullptr, nullptr, nullptr,
      nullptr},
+    {3, 1, NO_MUSIC, NO_FLAG, INN_UNCHANGED, 0, 0, nullptr, 0, nullptr, nullptr, nullptr, nullptr, nullptr},
 };
 
 }  // namespace
