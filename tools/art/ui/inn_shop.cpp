@@ -90,16 +90,16 @@ static void DrawShopWindow(ArtCanvas& c) {
     cairo_t* cr = c.cr;
     double x = 0, y = 384;
     Washi(cr, x, y, 640, 480, 4120);
-    StrokeRect(cr, x, y, 640, 480, kGoldDark, 2);
+    StrokeRect(cr, x, y, 640, 480, Hex(0xB89A66), 2);
     FillRect(cr, x + 2, y + 15, 436, 1, Hex(0xB89A66));
     for (int k = 0; k < 10; k++) {
         double ry = y + 16 + 46 * k;
         if (k % 2) FillRect(cr, x + 2, ry, 436, 46, Hex(0xE6D8B8));
         FillRect(cr, x + 2, ry + 45, 436, 1, Hex(0xC8B48C));
     }
-    FillRect(cr, x + 438, y + 2, 2, 476, kVermilion);
+    FillRect(cr, x + 438, y + 18, 2, 460, kVermilion);  // below the money line
     // Curtain: indigo noren in three panels with the shop's name down the middle.
-    double nx = x + 452, ny = y + 24, nw = 176, nh = 250;
+    double nx = x + 452, ny = y + 30, nw = 176, nh = 246;
     FillRect(cr, nx - 6, ny - 10, nw + 12, 8, Hex(0x6B4A2E));
     for (int p = 0; p < 3; p++) {
         double px = nx + p * (nw / 3);
