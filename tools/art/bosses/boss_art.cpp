@@ -1146,7 +1146,7 @@ Pose PoseSlash() {
     p.lean = 20, p.neck = -10;
     p.shF = 85, p.elF = 5, p.weapon = 120, p.twoHands = true;
     p.hipB = -40, p.knB = 4, p.hipF = 48, p.knF = 44;
-    p.dx = -6;
+    p.dx = -10;
     return p;
 }
 
@@ -1156,7 +1156,7 @@ Pose PoseThrust() {
     p.shF = 88, p.elF = 0, p.weapon = 90;
     p.shB = -40, p.elB = 20;
     p.hipB = -42, p.knB = 4, p.hipF = 46, p.knF = 40;
-    p.dx = -8;
+    p.dx = -12;
     return p;
 }
 

@@ -37,10 +37,10 @@ void Draw(ArtCanvas& c) {
     FigureCell(c, 2, 0, 64, 64, s, l, wb, "walk B");
     FigureCell(c, 3, 0, 64, 64, s, l, PoseWindup(), "wind-up");
     Pose up = PoseSlash();
-    up.shF = 150, up.elF = 10, up.weapon = 10, up.lean = 0;
+    up.shF = 140, up.elF = 10, up.weapon = 40, up.lean = 0;
     FigureCell(c, 4, 0, 64, 64, s, l, up, "rising strike");
     Pose sl = PoseSlash();
-    sl.weapon = 95, sl.shF = 90;
+    sl.weapon = 125, sl.shF = 80;
     FigureCell(c, 5, 0, 64, 64, s, l, sl, "level slash");
     FigureCell(c, 6, 0, 64, 64, s, l, PoseGuard(), "guard");
     FigureCell(c, 7, 0, 64, 64, s, l, PoseHurt(), "hurt");
