@@ -202,7 +202,7 @@ TEST_F(InGame, MapZeroLeftEdgeNeedsItsFlag) {
 }
 
 TEST_F(InGame, StatesWithoutAMapRunNothing) {
-    for (int32_t state : {-1, -1000, 57, 116, 326, 999, 1002, 2000000000}) {
+    for (int32_t state : {-1, -1000, 58, 67, 168, 197, 258, 267, 326, 999, 1002, 2000000000}) {
         MapState = state;
         ScrollX = -100;
         RunInGameFrame();
@@ -486,8 +486,8 @@ TEST(MapLayers, TheFirstMapsHaveGroundToWalkOn) {
     }
     ASSERT_NE(MapLayers(3), nullptr);  // the end of the road, so that map 2's right edge leads somewhere
     EXPECT_EQ(FindMap(3)->exitCount, 0);
-    EXPECT_EQ(MapLayers(4), nullptr);
-    EXPECT_EQ(FindMap(4), nullptr);
+    EXPECT_EQ(MapLayers(29), nullptr);  // no map has this number
+    EXPECT_EQ(FindMap(29), nullptr);
 }
 
 }  // namespace
