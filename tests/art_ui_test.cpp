@@ -100,6 +100,7 @@ TEST(ArtUi, WindowsStayClear) {
         {"AE00158", {320 + 180, 5, 320, 32}, "gallery frame over the costume line"},
         {"AE00285", {864 + 32, 832, 70, 32}, "money label over the money digits"},
         {"AE00227", {0, 0, 640, 56}, "growth chart over the page tabs"},
+        {"AE00285", {960 + 15, 224, 17, 320}, "items page divider (x 315) beside the right column (x 330)"},
     };
     for (const Case& c : cases) {
         Picture p = LoadPicture(c.picture);

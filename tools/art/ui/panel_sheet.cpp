@@ -206,15 +206,16 @@ static void DrawItemCells(ArtCanvas& c) {
     }
     DrawItemIcon(c.cr, 10, 832, 544);
     c.Cell(832, 544, 32, 32, "empty item");
-    // Items page divider: a gold rod with knobs, centred in its 32 px.
+    // Items page divider, drawn at x 315: the right column's icons start at x 330, so the
+    // rod keeps to the left 12 px of its cell.
     cairo_t* cr = c.cr;
     double x = 960, y = 224;
-    FillRect(cr, x + 14, y + 8, 4, 304, kGoldDark);
-    FillRect(cr, x + 15, y + 8, 1.5, 304, kGoldLight);
+    FillRect(cr, x + 4, y + 8, 4, 304, kGoldDark);
+    FillRect(cr, x + 5, y + 8, 1.5, 304, kGoldLight);
     for (double ky : {y + 8.0, y + 160.0, y + 312.0}) {
-        FillCircle(cr, x + 16, ky, 6, kGoldDark);
-        FillCircle(cr, x + 16, ky, 4.5, kGold);
-        FillCircle(cr, x + 16, ky, 2, kVermilion);
+        FillCircle(cr, x + 6, ky, 6, kGoldDark);
+        FillCircle(cr, x + 6, ky, 4.5, kGold);
+        FillCircle(cr, x + 6, ky, 2, kVermilion);
     }
     c.Cell(x, y, 32, 320, "divider");
     // Items page labels.
