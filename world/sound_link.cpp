@@ -3,7 +3,15 @@
 
 #include "sound/music.h"
 
-void StartMapTrack(int slot) { PlayTrack(slot); }
-void StopWholePerformance() { StopPerformance(); }
-void StopMediaPlayback() { StopMedia(); }
-void ForgetCurrentTrack() { g_CurrentTrack = kTrackNone; }
+void StartMapTrack(int slot) {
+    PlayTrack(slot);
+}
+void StopWholePerformance() {
+    StopPerformance();
+}
+void StopMediaPlayback() {
+    StopMedia();
+}
+void ForgetCurrentTrack() {
+    g_CurrentTrack = kTrackNone;
+}
