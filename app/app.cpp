@@ -21,6 +21,10 @@ bool FatalShown() {
     return g_FatalShown;
 }
 
+void ClearFatalBox() {
+    g_FatalShown = false;
+}
+
 void ReleaseAll() {
     ReleaseAllTextures();  // textures go before the device that made them
     video_FreeFont();

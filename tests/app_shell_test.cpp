@@ -90,8 +90,7 @@ protected:
         c.nullDevice = true;
         headless_Configure(c);
         ClearFatalBox();
-        dir = MakeTempDir();
-        ASSERT_TRUE(sys_Init(dir.c_str()));
+        ASSERT_TRUE(sys_Init(MIRAVEL_BUILD_DIR));
         char reason[128];
         ASSERT_TRUE(video_Init("test", false, false, reason, sizeof reason)) << reason;
     }
@@ -99,7 +98,6 @@ protected:
         ReleaseAll();
         sys_Shutdown();
     }
-    std::string dir;
 };
 
 TEST_F(ShellFrame, EntryModesFallThroughToTheirRunMode) {
@@ -129,6 +127,7 @@ TEST_F(ShellFrame, ModeOutsideTheTableShowsTheBox) {
 }
 
 TEST_F(ShellFrame, MissingPictureStopsTheGameStartWithItsBox) {
+    ASSERT_TRUE(sys_Init(MakeTempDir().c_str()));
     g_Frame = 2;  // the game start finds no DATA folder
     RunFrame();
     ASSERT_TRUE(headless_FatalShown());
@@ -141,6 +140,7 @@ TEST_F(ShellFrame, MissingPictureStopsTheGameStartWithItsBox) {
 TEST_F(ShellFrame, LongPictureNameIsCutAtACharacterBoundary) {
     std::string name = "DATA/";
     for (int i = 0; i < 150; i++) name += "絵";  // two bytes each
+    ASSERT_TRUE(sys_Init(MakeTempDir().c_str()));
     TextureSlot slot = nullptr;
     LoadTexture(&slot, name.c_str());
     ASSERT_TRUE(headless_FatalShown());
@@ -152,7 +152,6 @@ TEST_F(ShellFrame, LongPictureNameIsCutAtACharacterBoundary) {
 TEST_F(ShellFrame, PicturesLoadFromTheGameFolderAndReleaseTwice) {
     std::string data = std::string(MIRAVEL_BUILD_DIR) + "/DATA/AE00149.xml";
     ASSERT_EQ(access(data.c_str(), R_OK), 0) << "the build draws the pictures first";
-    ASSERT_TRUE(sys_Init(MIRAVEL_BUILD_DIR));
     TextureSlot slot = nullptr;
     LoadTexture(&slot, "DATA/AE00149.xml");
     ASSERT_NE(slot, nullptr);
