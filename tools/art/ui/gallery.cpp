@@ -45,6 +45,19 @@ static void DrawLists(ArtCanvas& c) {
     c.Cell(0, 512, 320, 512, "list B (rows 16-20)");
 }
 
+static void Arrow(cairo_t* cr, double tipX, double cy, int dir, bool lit) {
+    cairo_new_path(cr);
+    cairo_move_to(cr, tipX, cy);
+    cairo_line_to(cr, tipX - dir * 11, cy - 8);
+    cairo_line_to(cr, tipX - dir * 11, cy + 8);
+    cairo_close_path(cr);
+    SetColor(cr, kInk);
+    cairo_set_line_width(cr, 2);
+    cairo_stroke_preserve(cr);
+    SetColor(cr, lit ? kGoldLight : Hex(0x5A4A3A));
+    cairo_fill(cr);
+}
+
 static void DrawCostumeLines(ArtCanvas& c) {
     cairo_t* cr = c.cr;
     const char* names[3] = {u8"紅の小袖", u8"忍び装束", u8"戦装束"};
@@ -53,9 +66,9 @@ static void DrawCostumeLines(ArtCanvas& c) {
     for (int i = 0; i < 3; i++) {
         double x = 640, y = 480 + 32 * i;
         FillGradientV(cr, x, y, 320, 32, Hex(0x3A1A14), Hex(0x1A0E0C));
-        // Arrows: left and right change the costume.
-        OutlinedText(cr, i > 0 ? u8"◀" : u8"◁", x + 8, y + 8, 15, kGoldLight, kInk, 1.0);
-        OutlinedText(cr, i < 2 ? u8"▶" : u8"▷", x + 296, y + 8, 15, kGoldLight, kInk, 1.0);
+        // Arrows: left and right change the costume; the way that leads nowhere is dim.
+        Arrow(cr, x + 10, y + 16, -1, i > 0);
+        Arrow(cr, x + 310, y + 16, 1, i < 2);
         FillRect(cr, x + 40, y + 8, 16, 16, swatch[i][0]);
         FillRect(cr, x + 56, y + 8, 8, 16, swatch[i][1]);
         StrokeRect(cr, x + 40, y + 8, 24, 16, kGold, 1);
