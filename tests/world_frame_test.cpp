@@ -127,6 +127,34 @@ TEST_F(InGame, OfTwoExitsThatHoldTheLaterOneWins) {
     EXPECT_EQ(Hero.y, 100);
 }
 
+TEST_F(InGame, WarpsMoveOnlyTheHeroineAndTheCamera) {
+    MapExit warp = TestExit(-3632, -3600, EXIT_SAME_MAP, 288, -4620);
+    MapState = 37;
+    ScrollX = -3610;
+    Hero.y = 250;
+    RunMapExits(&warp, 1);
+    EXPECT_EQ(MapState, 37);
+    EXPECT_EQ(ScrollX, -4620);
+    EXPECT_EQ(Hero.y, 288);
+}
+
+TEST_F(InGame, SomeMapsTestTheirExitsOnlyWhileTheWorldRuns) {
+    MapExit left = TestExit(-32, 1e30f, 5, 288, -7276);
+    MapInfo map{};
+    map.number = 26;
+    map.exits = &left;
+    map.exitCount = 1;
+    map.exitsOnlyWhileWorldRuns = 1;
+    MapState = 53;
+    ScrollX = -10;
+    EventActive = 1;
+    RunMap(&map);
+    EXPECT_EQ(MapState, 53);
+    EventActive = 0;
+    RunMap(&map);
+    EXPECT_EQ(MapState, 10);
+}
+
 TEST_F(InGame, DoorsNeedUpControlTheRangeAndTheirHeight) {
     MapExit door = TestExit(-2032, -1776, 151, 288, -64);
     door.door = 1;
