@@ -51,6 +51,7 @@ Look BaseLook() {
     l.headScale = l.armScale = l.legScale = 1.0;
     l.plainTorso = false;
     l.sleeves = false;
+    l.muscles = false;
     l.headScale = 1.12;
     return l;
 }
@@ -785,15 +786,18 @@ static void DrawArm(cairo_t* cr, const Rig& r, const Look& l, Pt elbow, Pt hand,
 static void DrawTorso(cairo_t* cr, const Rig& r, const Look& l) {
     double s = r.s, b = l.bulk;
     Pt ax = Up(r.lean), side = {-ax.y, ax.x};  // side points forward (+x when upright)
-    double waist = 5.0 * s * b, shoulder = 7.0 * s * b;
+    double waist = 5.0 * s * b, shoulder = 7.0 * s * b, torso = 17 * s;
     Pt h = r.hip, t = r.shoulder;
     Pt p0 = Add(h, side, waist), p1 = Add(t, side, shoulder * 0.85);
     Pt p2 = Add(t, side, -shoulder), p3 = Add(h, side, -waist);
+    // chest bulging forward, rounded shoulders, a slight curve down the back
+    Pt chest = Add(Add(h, ax, torso * 0.6), side, shoulder * 1.05);
+    Pt backMid = Add(Add(h, ax, torso * 0.5), side, -shoulder * 1.05);
     cairo_move_to(cr, p0.x, p0.y);
-    cairo_line_to(cr, p1.x, p1.y);
-    cairo_curve_to(cr, p1.x + ax.x * 2 * s, p1.y + ax.y * 2 * s, p2.x + ax.x * 2 * s, p2.y + ax.y * 2 * s,
-                   p2.x, p2.y);
-    cairo_line_to(cr, p3.x, p3.y);
+    cairo_curve_to(cr, chest.x, chest.y, p1.x, p1.y, p1.x, p1.y);
+    cairo_curve_to(cr, p1.x + ax.x * 3.5 * s, p1.y + ax.y * 3.5 * s, p2.x + ax.x * 3.5 * s,
+                   p2.y + ax.y * 3.5 * s, p2.x, p2.y);
+    cairo_curve_to(cr, p2.x, p2.y, backMid.x, backMid.y, p3.x, p3.y);
     cairo_close_path(cr);
     FillOutline(cr, l.top, kInk, 1.1 * gLw);
     // shade on the back half
@@ -829,6 +833,20 @@ static void DrawTorso(cairo_t* cr, const Rig& r, const Look& l) {
             cairo_move_to(cr, a.x, a.y);
             cairo_line_to(cr, c.x, c.y);
             StrokePath(cr, 0.8 * s, l.trim);
+        }
+    } else if (l.muscles) {
+        Pt c0 = Add(Add(t, ax, -5.5 * s), side, -shoulder * 0.2),
+           c1 = Add(Add(t, ax, -6.5 * s), side, shoulder * 0.85);
+        Pt c2 = Add(Add(t, ax, -3.0 * s), side, shoulder * 0.35);
+        cairo_move_to(cr, c0.x, c0.y);
+        cairo_curve_to(cr, c2.x, c2.y + 3 * s, c1.x, c1.y, c1.x, c1.y);
+        StrokePath(cr, 0.9 * gLw, l.topDark);
+        for (int i = 0; i < 2; i++) {
+            Pt a0 = Add(Add(h, ax, (4 + i * 3) * s), side, waist * 0.1);
+            Pt a1 = Add(Add(h, ax, (4 + i * 3) * s), side, waist * 0.8);
+            cairo_move_to(cr, a0.x, a0.y);
+            cairo_line_to(cr, a1.x, a1.y);
+            StrokePath(cr, 0.8 * gLw, l.topDark);
         }
     } else if (!l.plainTorso) {
         // collar V and the sash

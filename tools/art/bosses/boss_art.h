@@ -78,6 +78,7 @@ struct Look {
     bool bareArms;                         // forearms in skin colour
     double headScale, armScale, legScale;  // proportions, 1 = a person
     bool sleeves;                          // wide hanging kimono sleeves
+    bool muscles;                          // pectoral and belly lines on a bare chest
     bool plainTorso;                       // no collar or sash (beasts)
     ExtraFn back;                          // drawn behind everything (wings, tails, capes)
     ExtraFn front;                         // drawn over everything

@@ -51,6 +51,7 @@ Look OniLook() {
     l.hakama = false;
     l.front = TigerSkin;
     l.headScale = 1.15;
+    l.muscles = true;
     return l;
 }
 

@@ -66,6 +66,7 @@ Look ThunderLook() {
     l.bulk = 1.2;
     l.back = Drums;
     l.front = Loincloth;
+    l.muscles = true;
     return l;
 }
 
