@@ -84,14 +84,15 @@ int sys_MessageBox(const char* text, const char* caption, int flags) {
     std::string utfCaption = SjisToUtf8(caption ? caption : "");
     bool yesNo = (flags & 0x0F) == SYS_MB_YESNO;
     const SDL_MessageBoxButtonData yesNoButtons[] = {
-        {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, SYS_IDNO, "No"},
         {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, SYS_IDYES, "Yes"},
+        {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, SYS_IDNO, "No"},
     };
     const SDL_MessageBoxButtonData okButton[] = {
         {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, SYS_IDOK, "OK"},
     };
     SDL_MessageBoxData box = {};
-    box.flags = (flags & 0xF0) == SYS_MB_ICONWARNING ? SDL_MESSAGEBOX_WARNING : SDL_MESSAGEBOX_INFORMATION;
+    box.flags = ((flags & 0xF0) == SYS_MB_ICONWARNING ? SDL_MESSAGEBOX_WARNING : SDL_MESSAGEBOX_INFORMATION) |
+                SDL_MESSAGEBOX_BUTTONS_LEFT_TO_RIGHT;  // Yes before No
     box.title = utfCaption.c_str();
     box.message = utfText.c_str();
     box.numbuttons = yesNo ? 2 : 1;
