@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -24,6 +25,12 @@ constexpr long kBytesPerSecond = 44100 * 2 * 2;  // the mixer's 16-bit stereo at
 long FileSize(const std::string& path) {
     struct stat st;
     return stat(path.c_str(), &st) == 0 ? long(st.st_size) : 0;
+}
+
+const char* FileOfSlot12() {
+    for (const MusicFile& f : kGameMusicFiles)
+        if (f.slot == 12) return f.file;
+    return "";
 }
 
 struct Case {
@@ -54,6 +61,7 @@ void PlayToDisk(const Case& c, const std::string& path) {
     for (const MusicFile& f : kGameMusicFiles)
         if (!LoadMusic(f.slot, f.file, f.looping)) std::exit(3);
     if (!std::strcmp(c.what, "track")) PlayTrack(22);
+    if (!std::strcmp(c.what, "loop")) PlayTrack(12);
     if (!std::strcmp(c.what, "effect")) PlayEffect(1);
     if (!std::strcmp(c.what, "media")) PlayMedia("DATA/AE00799.xml");
     long offset = FileSize(path);
@@ -70,7 +78,8 @@ void PlayToDisk(const Case& c, const std::string& path) {
 }
 
 struct Level {
-    double rms;  // of full scale
+    double rms;       // of full scale
+    double quietest;  // rms of the quietest 50 ms
     int peak;
 };
 
@@ -83,17 +92,56 @@ Level Measure(const std::string& path, double from) {
     }
     std::vector<int16_t> samples(size_t(kBytesPerSecond / 2));
     FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return {0, 0};
+    if (!f) return {0, 0, 0};
     std::fseek(f, (offset + long(from * kBytesPerSecond)) & ~3L, SEEK_SET);
     size_t n = std::fread(samples.data(), 2, samples.size(), f);
     std::fclose(f);
-    double sum = 0;
+    double sum = 0, window = 0, quietest = 1e30;
+    const size_t windowSamples = size_t(kBytesPerSecond / 2 / 20);
     int peak = 0;
     for (size_t i = 0; i < n; ++i) {
-        sum += double(samples[i]) * samples[i];
+        double sq = double(samples[i]) * samples[i];
+        sum += sq;
+        window += sq;
+        if ((i + 1) % windowSamples == 0) {
+            quietest = std::min(quietest, window);
+            window = 0;
+        }
         peak = std::max(peak, std::abs(int(samples[i])));
     }
-    return {n ? std::sqrt(sum / double(n)) / 32768.0 : 0.0, peak};
+    if (n < windowSamples) return {0, 0, 0};
+    return {std::sqrt(sum / double(n)) / 32768.0, std::sqrt(quietest / double(windowSamples)) / 32768.0,
+            peak};
+}
+
+// Seconds from a format-0 MIDI file's start to its end-of-track mark, at its one tempo.
+double MidiSeconds(const char* file) {
+    std::string path = std::string(MIRAVEL_BUILD_DIR) + "/" + file;
+    std::vector<uint8_t> b(1 << 20);
+    FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return 0;
+    b.resize(std::fread(b.data(), 1, b.size(), f));
+    std::fclose(f);
+    if (b.size() < 22 || std::memcmp(b.data(), "MThd", 4) != 0) return 0;
+    double ticksPerBeat = double(b[12] << 8 | b[13]), usPerBeat = 500000;
+    size_t p = 22;
+    uint32_t tick = 0;
+    while (p + 3 < b.size()) {
+        uint32_t delta = 0;
+        while (p < b.size() && (b[p] & 0x80)) delta = delta << 7 | (b[p++] & 0x7f);
+        delta = delta << 7 | b[p++];
+        tick += delta;
+        uint8_t status = b[p++];
+        if (status == 0xFF) {
+            uint8_t type = b[p], len = b[p + 1];
+            if (type == 0x51) usPerBeat = double(b[p + 2] << 16 | b[p + 3] << 8 | b[p + 4]);
+            if (type == 0x2F) return tick / ticksPerBeat * usPerBeat / 1e6;
+            p += 2 + len;
+        } else {
+            p += (status & 0xF0) == 0xC0 ? 1 : 2;
+        }
+    }
+    return 0;
 }
 
 class SoundDisk : public ::testing::TestWithParam<Case> {};
@@ -114,6 +162,24 @@ TEST_P(SoundDisk, StartedSoundIsAudible) {
         EXPECT_GT(level.rms, 0.01) << what << " is too quiet";  // above -40 dBFS
         EXPECT_LT(level.peak, 32767) << what << " clips";
     }
+    std::remove(path.c_str());
+    std::remove((path + ".offset").c_str());
+}
+
+// A map track wraps from its end to its start with no gap.
+TEST(SoundDiskLoop, TrackWrapsWithoutAGap) {
+    double loop = MidiSeconds(FileOfSlot12());
+    ASSERT_GT(loop, 10.0);
+    Case c = {"loop", loop + 1.5, loop - 0.5, false};
+    std::string path = std::string(MIRAVEL_BUILD_DIR) + "/sound-disk-loop.raw";
+    std::remove(path.c_str());
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(PlayToDisk(c, path), ::testing::ExitedWithCode(0), "");
+    Level level = Measure(path, c.from);
+    std::printf("[ sound    ] loop at %.2f s: rms %.4f, quietest 50 ms %.4f\n", loop, level.rms,
+                level.quietest);
+    EXPECT_GT(level.rms, 0.01);
+    EXPECT_GT(level.quietest, 0.003) << "a gap where the track wraps";
     std::remove(path.c_str());
     std::remove((path + ".offset").c_str());
 }

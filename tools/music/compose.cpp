@@ -2,8 +2,9 @@
 // progression of one chord a bar, so that whatever the motifs do stays in the mode.
 //
 // A degree k means the k-th note of the five-note scale counted from the tonic (negative
-// below it, 5 = the octave). A chord on degree r is r, r + 3 (a fifth in every scale
-// here but the eerie iwato) and r + 5; melody strong beats land on r, r + 2 or r + 3.
+// below it, 5 = the octave). The chord on degree r is r, the scale note a fifth (or else a
+// fourth) above it and a colour note a third or sixth away where the scale has one; melody
+// strong beats land on those three.
 #include "tools/music/compose.h"
 
 #include <algorithm>
@@ -88,6 +89,38 @@ private:
     int Key(int degree) const {
         return spec_.root + 12 * FloorDiv(degree, 5) + scale_[((degree % 5) + 5) % 5];
     }
+    // Semitones from degree a up to degree a + k.
+    int Interval(int a, int k) const { return Key(a + k) - Key(a); }
+    static bool Consonant(int a, int b) {
+        int d = std::abs(a - b) % 12;
+        return d != 1 && d != 6 && d != 11;
+    }
+    struct Chord {
+        int fifth;    // degree offset of the fifth (or else the fourth) above the root
+        int colour;   // degree offset of the colour note
+        int tone[3];  // 0 and the two offsets, rising
+    };
+    Chord ChordOf(int root) const {
+        Chord c{};
+        for (int want : {7, 5})
+            for (int k = 1; k < 5 && !c.fifth; ++k)
+                if (Interval(root, k) == want) c.fifth = k;
+        if (!c.fifth) c.fifth = 3;
+        // Thirds and sixths first, then the open intervals; never a clash with the fifth.
+        const int prefs[8] = {4, 3, 9, 8, 2, 10, 5, 7};
+        for (int i = 0; i < 8 && !c.colour; ++i)
+            for (int k = 1; k < 5 && !c.colour; ++k)
+                if (k != c.fifth && Interval(root, k) == prefs[i] &&
+                    Consonant(Interval(root, c.fifth), Interval(root, k)))
+                    c.colour = k;
+        if (!c.colour) c.colour = c.fifth == 2 ? 4 : 2;
+        c.tone[0] = 0;
+        c.tone[1] = std::min(c.fifth, c.colour);
+        c.tone[2] = std::max(c.fifth, c.colour);
+        return c;
+    }
+    // Degree of chord tone i over the root: 0, 1, 2, then the same an octave up.
+    int ChordTone(int root, int i) const { return root + 5 * (i / 3) + ChordOf(root).tone[i % 3]; }
     int Degree(const char* prog, int bar) const { return prog[bar % 8] - '0'; }
     int Vel(int base) {
         int v = base + 8 * spec_.intensity + rng_.Range(9) - 4;
@@ -168,7 +201,8 @@ int Composer::SnapToChord(int degree, int root) const {
     int best = degree, bestDist = 99;
     for (int d = degree - 2; d <= degree + 2; ++d) {
         int rel = (((d - root) % 5) + 5) % 5;
-        if (rel == 0 || rel == 2 || rel == 3) {
+        Chord c = ChordOf(root);
+        if (rel == 0 || rel == c.fifth || rel == c.colour) {
             int dist = std::abs(d - degree);
             if (dist < bestDist) {
                 bestDist = dist;
@@ -191,7 +225,8 @@ void Composer::PlayMelodyUnit(int ch, const Motif& m, int tick, const char* prog
         int chord = Degree(prog, noteBar);
         int degree = std::clamp(n.degree + base + lift, 0, 9);
         bool strong = n.start % 4 == 0;
-        if (strong) degree = SnapToChord(degree, chord);
+        // Notes on the beat and notes held long sit on the chord; quick ones may pass.
+        if (strong || n.length >= 3) degree = SnapToChord(degree, chord);
         bool last = i + 1 == m.size();
         int start = tick + n.start * kEighth;
         int length = n.length * kEighth;
@@ -223,30 +258,29 @@ void Composer::PlayAccomp(int tick, int root, int bar, int velBase) {
         case ACC_NONE:
             break;
         case ACC_PLUCK:
-            for (int beat = 0; beat < 4; beat += 2) {
-                int offs[3] = {0, 3, 5};
+            for (int beat = 0; beat < 4; beat += 2)
                 for (int i = 0; i < 3; ++i)
                     Add(kAccompCh, tick + beat * kTicksPerBeat + i * 25, 2 * kTicksPerBeat - 40,
-                        Key(b + offs[i]), Vel(velBase - 10 + (beat == 0 ? 6 : 0)));
-            }
+                        Key(ChordTone(b, i + 1)), Vel(velBase - 10 + (beat == 0 ? 6 : 0)));
             break;
         case ACC_ARP8: {
-            const int pat[2][8] = {{0, 3, 5, 7, 8, 7, 5, 3}, {0, 3, 5, 3, 7, 5, 3, 5}};
+            const int pat[2][8] = {{0, 1, 2, 3, 4, 3, 2, 1}, {0, 1, 2, 1, 3, 2, 1, 2}};
             const int* p = pat[bar % 2];
             for (int i = 0; i < 8; ++i)
-                Add(kAccompCh, tick + i * kEighth, kEighth * 2, Key(b + p[i]),
+                Add(kAccompCh, tick + i * kEighth, kEighth * 2, Key(ChordTone(b, p[i])),
                     Vel(velBase - 14 + (i == 0 ? 8 : 0)));
             break;
         }
         case ACC_ARP16: {
-            const int p[8] = {0, 3, 5, 3, 7, 5, 3, 5};
+            const int p[8] = {0, 1, 2, 1, 3, 2, 1, 2};
             for (int i = 0; i < 16; ++i)
-                Add(kAccompCh, tick + i * kEighth / 2, kEighth, Key(b + p[i % 8]),
+                Add(kAccompCh, tick + i * kEighth / 2, kEighth, Key(ChordTone(b, p[i % 8])),
                     Vel(velBase - 18 + (i % 4 == 0 ? 8 : 0)));
             break;
         }
         case ACC_OSTINATO: {
-            const int p[8] = {0, 0, 3, 0, 5, 0, 3, 2};
+            Chord c = ChordOf(root);
+            const int p[8] = {0, 0, c.fifth, 0, 5, 0, c.fifth, c.colour};
             for (int i = 0; i < 8; ++i)
                 Add(kAccompCh, tick + i * kEighth, kEighth - 40, Key(b - 5 + p[i]),
                     Vel(velBase - 8 + (i % 2 ? 0 : 8)));
@@ -257,8 +291,8 @@ void Composer::PlayAccomp(int tick, int root, int bar, int velBase) {
 
 void Composer::PlayPad(int tick, int root, int length, int velBase) {
     if (spec_.padProgram < 0) return;
-    int b = root - 5;
-    for (int off : {0, 3, 5}) Add(kPadCh, tick, length - 20, Key(b + off), Vel(velBase - 25));
+    for (int i = 0; i < 3; ++i)
+        Add(kPadCh, tick, length - 20, Key(ChordTone(root - 5, i)), Vel(velBase - 25));
 }
 
 void Composer::PlayBass(int tick, int root, int velBase) {
@@ -266,6 +300,8 @@ void Composer::PlayBass(int tick, int root, int velBase) {
     while (Key(b) > 52) b -= 5;
     while (Key(b) < 33) b += 5;
     int v = velBase - 5;
+    const Chord chord = ChordOf(root);
+    const int fifth = chord.fifth, colour = chord.colour;
     switch (spec_.bass) {
         case BASS_NONE:
             break;
@@ -273,18 +309,19 @@ void Composer::PlayBass(int tick, int root, int velBase) {
             Add(kBassCh, tick, kBar - 30, Key(b), Vel(v));
             break;
         case BASS_HALF:
+            // The root, then the fifth below it.
             Add(kBassCh, tick, 2 * kTicksPerBeat - 30, Key(b), Vel(v + 5));
-            Add(kBassCh, tick + 2 * kTicksPerBeat, 2 * kTicksPerBeat - 30, Key(b + 3), Vel(v));
+            Add(kBassCh, tick + 2 * kTicksPerBeat, 2 * kTicksPerBeat - 30, Key(b + fifth - 5), Vel(v));
             break;
         case BASS_PULSE: {
-            const int p[4] = {0, 0, 3, 0};
+            const int p[4] = {0, 0, fifth - 5, 0};
             for (int i = 0; i < 4; ++i)
                 Add(kBassCh, tick + i * kTicksPerBeat, kTicksPerBeat - 60, Key(b + p[i]),
                     Vel(v + (i == 0 ? 6 : 0)));
             break;
         }
         case BASS_RUN: {
-            const int p[8] = {0, 5, 3, 5, 0, 5, 3, 4};
+            const int p[8] = {0, 5, fifth, 5, 0, 5, fifth, colour};
             for (int i = 0; i < 8; ++i)
                 Add(kBassCh, tick + i * kEighth, kEighth - 40, Key(b + p[i]), Vel(v + (i % 2 ? -4 : 4)));
             break;
@@ -299,7 +336,8 @@ void Composer::PlayCounter(int tick, int root, int velBase) {
         int best = counterPrev_, bestDist = 99;
         for (int d = -2; d <= 7; ++d) {
             int rel = (((d - root) % 5) + 5) % 5;
-            if (rel != 0 && rel != 3 && rel != 2) continue;
+            Chord c = ChordOf(root);
+            if (rel != 0 && rel != c.fifth && rel != c.colour) continue;
             int dist = std::abs(d - counterPrev_) + (d == counterPrev_ ? 1 : 0);
             if (dist < bestDist) {
                 bestDist = dist;
@@ -386,9 +424,9 @@ void Composer::PlaySection(char kind, int tick, int sectionIndex, bool lastSecti
         // The last chord on the tonic, held for a bar and a half so that it can ring.
         int len = kBar + kBar / 2;
         PlayPad(tick, 0, len, velBase + 10);
-        for (int off : {0, 3, 5}) Add(kAccompCh, tick + off * 8, len, Key(-5 + off), Vel(velBase));
+        for (int i = 0; i < 3; ++i) Add(kAccompCh, tick + i * 40, len, Key(ChordTone(-5, i)), Vel(velBase));
         Add(kMelodyCh, tick, len, Key(5), Vel(velBase));
-        if (spec_.counterProgram >= 0) Add(kCounterCh, tick, len, Key(3), Vel(velBase - 10));
+        if (spec_.counterProgram >= 0) Add(kCounterCh, tick, len, Key(ChordOf(0).fifth), Vel(velBase - 10));
         if (spec_.bassProgram >= 0) Add(kBassCh, tick, len, Key(-10), Vel(velBase));
         if (spec_.drums != DRUM_NONE) {
             Add(kTaikoCh, tick, kTicksPerBeat, 41, Vel(velBase + 20));
