@@ -626,16 +626,27 @@ static void DrawWeapon(cairo_t* cr, const Look& l) {
             break;
         }
         case kWeaponFan: {
+            // the tengu's leaf fan: a seven-lobed palm leaf on a short stem
             Shaft(cr, 3, -6, 1.8, wood);
+            const int lobes = 7;
             cairo_move_to(cr, 0, -5);
-            cairo_curve_to(cr, -9, -10, -9, -22, 0, -25);
-            cairo_curve_to(cr, 9, -22, 9, -10, 0, -5);
+            for (int i = 0; i < lobes; i++) {
+                double a0 = Rad(-160 + i * 140.0 / (lobes - 1) - 10),
+                       a1 = Rad(-160 + i * 140.0 / (lobes - 1));
+                double a2 = Rad(-160 + i * 140.0 / (lobes - 1) + 10);
+                double len = 17 - std::abs(i - 3) * 1.5;
+                cairo_line_to(cr, std::cos(a0) * 9, -12 + std::sin(a0) * 9);
+                cairo_line_to(cr, std::cos(a1) * len, -12 + std::sin(a1) * len);
+                cairo_line_to(cr, std::cos(a2) * 9, -12 + std::sin(a2) * 9);
+            }
             cairo_close_path(cr);
-            FillOutline(cr, Hex(0xE8E4DA), kInk, 1.0);
-            for (int i = -2; i <= 2; i++) {
-                cairo_move_to(cr, 0, -6);
-                cairo_line_to(cr, i * 3.0, -22.5 + std::abs(i) * 1.2);
-                StrokePath(cr, 0.5, Hex(0x9A9488));
+            FillOutline(cr, Hex(0x4A9A3A), kInk, 1.0);
+            for (int i = 0; i < lobes; i++) {
+                double a1 = Rad(-160 + i * 140.0 / (lobes - 1));
+                double len = 14 - std::abs(i - 3) * 1.5;
+                cairo_move_to(cr, 0, -8);
+                cairo_line_to(cr, std::cos(a1) * len, -12 + std::sin(a1) * len);
+                StrokePath(cr, 0.6, Hex(0xA8E070));
             }
             break;
         }
