@@ -10,14 +10,7 @@ namespace bosses {
 namespace {
 
 void Core(cairo_t* cr, double x, double y, int frame, bool jaws, bool broken) {
-    double cx = x + 32, cy = y + 21;
-    // trailing flame below
-    if (!broken) {
-        Pt tip = {cx + (frame % 2 ? 4 : -4), y + 62};
-        (void)tip;
-        Fireball(cr, cx - 14, y + 26, 28, 36, 180 + (frame % 2 ? 10 : -10), Hex(0xC02810), Hex(0xFF8A20),
-                 Hex(0xFFE070));
-    }
+    double cx = x + 30, cy = y + 24;
     // the dragon body coiled round the pearl, tail hanging
     double ph = frame * 0.6;
     cairo_move_to(cr, cx + 16, cy - 6);
@@ -33,6 +26,17 @@ void Core(cairo_t* cr, double x, double y, int frame, bool jaws, bool broken) {
         cairo_stroke_preserve(cr);
     }
     cairo_new_path(cr);
+    // a gold belly stripe along the coil
+    cairo_move_to(cr, cx + 16, cy - 6);
+    cairo_curve_to(cr, cx + 22, cy + 10, cx + 4, cy + 22, cx - 10, cy + 16);
+    cairo_curve_to(cr, cx - 14, cy + 26, tx + 8, cy + 30, tx - 2, y + 60);
+    SetColor(cr, Hex(broken ? 0x9A8878 : 0xF0C040));
+    cairo_set_line_width(cr, 1.6);
+    cairo_stroke(cr);
+    // flame streaming from under the pearl
+    if (!broken)
+        Fireball(cr, cx - 12 + (frame % 2 ? 2 : -2), cy + 6, 24, 30, 180 + (frame % 2 ? 12 : -12),
+                 Hex(0xC02810), Hex(0xFF8A20), Hex(0xFFE070));
     // the pearl
     Rgb e = broken ? Hex(0x506070) : Hex(0x2A80C0);
     Rgb m = broken ? Hex(0x8898A8) : Hex(0x80E0FF);
@@ -56,7 +60,7 @@ void Core(cairo_t* cr, double x, double y, int frame, bool jaws, bool broken) {
         cairo_stroke(cr);
     }
     // the dragon's head over the pearl's top, facing right
-    double hx = cx + 12, hy = cy - 12;
+    double hx = cx + 13, hy = cy - 9;
     cairo_move_to(cr, hx - 8, hy - 2);
     cairo_curve_to(cr, hx - 6, hy - 9, hx + 4, hy - 9, hx + 10, hy - 4);
     cairo_line_to(cr, hx + 14, hy - (jaws ? 5 : 1));
