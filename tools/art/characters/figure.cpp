@@ -277,6 +277,13 @@ static void DrawArm(cairo_t* cr, const Outfit& o, V2 sh, V2 target, bool front, 
     InkCircle(cr, hand, 1.8 * b, skin, 0.8);
 }
 
+// A foot whose sole, outline included, ends 2.6 px below the ankle point: ankles on
+// kGround put the soles on the cell's bottom pixel row.
+static void Foot(cairo_t* cr, V2 ankle, double r, Rgb col) {
+    double y = ankle.y + 2.2 - r;
+    InkCapsule(cr, {ankle.x - 0.5, y}, r, {ankle.x + 3.4, y + 0.1}, r * 0.88, col, 0.8);
+}
+
 static void DrawLeg(cairo_t* cr, const Outfit& o, V2 hip, V2 target, bool front) {
     V2 knee, ankle;
     Reach(hip, target, kThigh, kShin, V2{1, 0.1}, &knee, &ankle);
@@ -287,10 +294,9 @@ static void DrawLeg(cairo_t* cr, const Outfit& o, V2 hip, V2 target, bool front)
     V2 n = Perp(shin);
     // Foot first so the hem overlaps it.
     Rgb footCol = front ? o.feet.base : o.feet.dark;
-    V2 toe = Add(ankle, V2{3.4, 0.4});
     switch (o.legs) {
         case kLegHakama: {
-            InkCapsule(cr, Add(ankle, V2{-0.6, 0.2}), 1.75, toe, 1.5, footCol, 0.8);
+            Foot(cr, ankle, 1.75, footCol);
             InkCapsule(cr, hip, 3.3 * b, knee, 3.4 * b, base, 0.9);
             V2 q[4] = {Add(knee, Mul(n, 3.4 * b)), Add(Add(ankle, Mul(n, 4.1 * b)), Mul(shin, -0.6)),
                        Add(Add(ankle, Mul(n, -4.1 * b)), Mul(shin, -0.6)), Add(knee, Mul(n, -3.4 * b))};
@@ -306,7 +312,7 @@ static void DrawLeg(cairo_t* cr, const Outfit& o, V2 hip, V2 target, bool front)
         }
         case kLegTrousers:
         case kLegShortKimono: {
-            InkCapsule(cr, Add(ankle, V2{-0.4, 0.2}), 1.6 * b, toe, 1.4 * b, footCol, 0.8);
+            Foot(cr, ankle, 1.6 * b, footCol);
             InkCapsule(cr, hip, 3.0 * b, knee, 2.7 * b, base, 0.9);
             InkCapsule(cr, knee, 2.6 * b, Add(ankle, Mul(shin, -0.8)), 2.1 * b, base, 0.9);
             // Leggings wrapped on the shin.
@@ -316,13 +322,13 @@ static void DrawLeg(cairo_t* cr, const Outfit& o, V2 hip, V2 target, bool front)
         }
         case kLegBare: {
             Rgb skin = front ? o.skin.base : o.skin.dark;
-            InkCapsule(cr, Add(ankle, V2{-0.4, 0.0}), 1.9 * b, Add(toe, V2{0.4, 0}), 1.6 * b, skin, 0.8);
+            Foot(cr, ankle, 1.9 * b, skin);
             InkCapsule(cr, hip, 3.4 * b, knee, 2.8 * b, skin, 0.9);
             InkCapsule(cr, knee, 2.8 * b, Add(ankle, Mul(shin, -0.5)), 2.2 * b, skin, 0.9);
             break;
         }
         case kLegRobe: {
-            InkCapsule(cr, Add(ankle, V2{-0.4, 0.2}), 1.7, toe, 1.5, footCol, 0.8);
+            Foot(cr, ankle, 1.7, footCol);
             InkCapsule(cr, hip, 3.2 * b, knee, 3.0 * b, base, 0.9);
             InkCapsule(cr, knee, 3.0 * b, Add(ankle, Mul(shin, -1.4)), 3.0 * b, base, 0.9);
             break;
@@ -681,8 +687,7 @@ void DrawFigure(cairo_t* cr, const Outfit& o, const Pose& p) {
     if (o.legs != kLegRobe && o.legs != kLegGhost) DrawLeg(cr, o, hipF, p.foot_f, true);
     if (o.legs == kLegRobe) {
         // Only the near foot shows below the hem; drawn over the skirt.
-        V2 toe = Add(p.foot_f, V2{3.4, 0.4});
-        InkCapsule(cr, Add(p.foot_f, V2{-0.4, 0.2}), 1.7, toe, 1.5, o.feet.base, 0.8);
+        Foot(cr, p.foot_f, 1.7, o.feet.base);
     }
 
     {

@@ -303,15 +303,15 @@ void PCard(cairo_t* cr, const void*) {
 void PCardSpin(cairo_t* cr, const void*) {
     // The card half turned: a narrow trapezoid showing its red back, lit on one edge, so
     // the plain and mirrored cells alternate like a spin.
-    V2 outer[4] = {{24, 15}, {41, 11}, {41, 59}, {24, 55}};
+    V2 outer[4] = {{19, 17}, {37, 11}, {37, 59}, {19, 53}};
     InkPoly(cr, outer, 4, Hex(0x1E1A1A), 1.4);
-    V2 back[4] = {{26, 17.5}, {39, 14.5}, {39, 55.5}, {26, 52.5}};
+    V2 back[4] = {{21, 19.2}, {35, 14.5}, {35, 55.5}, {21, 50.8}};
     FlatPoly(cr, back, 4, Hex(0xB8282A));
-    V2 diamond[4] = {{32.5, 24}, {37, 35}, {32.5, 46}, {28, 35}};
+    V2 diamond[4] = {{28, 25}, {32.5, 35}, {28, 45}, {23.5, 35}};
     FlatPoly(cr, diamond, 4, Hex(0xE8B83A));
-    V2 edge[4] = {{39, 14.5}, {41, 11}, {41, 59}, {39, 55.5}};
+    V2 edge[4] = {{35, 14.5}, {37, 11}, {37, 59}, {35, 55.5}};
     FlatPoly(cr, edge, 4, Hex(0xF8F2E2));
-    FillCircle(cr, 46, 16, 2, Hex(0xFFF4B0));
+    FillCircle(cr, 42, 15, 2, Hex(0xFFF4B0));
 }
 
 void Prop(ArtCanvas& c, int cell, CellPainter fn) {
