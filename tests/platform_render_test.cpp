@@ -144,6 +144,55 @@ TEST_F(Render, CoordinatesOutsideTheTextureStayOnItsEdge) {
     ExpectNear(At(32, 32), {0xFF, 0, 0}, "left texel");
 }
 
+TEST_F(Render, TilesMeetWithoutSeamsOrOverlapAtAnyScroll) {
+    VideoTexture* tex = Texture(1, 1, {0xFFFFFFFF});
+    for (float scroll : {0.0f, -10.5f, -7.25f, -0.75f}) {
+        video_Clear(0xFF000000);
+        for (int i = 0; i < 22; i++) {
+            uint32_t colour = i % 2 ? 0xFFFF0000 : 0xFF0000FF;
+            Fan(tex, scroll + 32.0f * i, 100, scroll + 32.0f * (i + 1), 132, colour);
+        }
+        Read();
+        int changes = 0;
+        for (int x = 0; x < 640; x++) {
+            Rgb p = At(x, 116);
+            EXPECT_TRUE(p.r == 255 || p.b == 255) << "seam at x " << x << " scroll " << scroll;
+            EXPECT_FALSE(p.r == 255 && p.b == 255) << "overlap at x " << x;
+            if (x > 0 && (p.r == 255) != (At(x - 1, 116).r == 255)) changes++;
+        }
+        EXPECT_GE(changes, 19) << scroll;  // every tile boundary on screen
+        for (int y : {99, 132}) EXPECT_EQ(At(320, y).r + At(320, y).b, 0) << "row " << y;
+    }
+}
+
+TEST_F(Render, TheTwoTrianglesOfAFanLeaveNoGap) {
+    // Differing vertex colours make the renderer rasterise real triangles.
+    VideoTexture* tex = Texture(1, 1, {0xFFFFFFFF});
+    video_Clear(0xFF000000);
+    QuadVertex v[4] = {
+        {0, 0, 0, 1, 0xFFFF0000, 0, 0},
+        {640, 0, 0, 1, 0xFFFF0010, 1, 0},
+        {640, 480, 0, 1, 0xFFFF0020, 1, 1},
+        {0, 480, 0, 1, 0xFFFF0030, 0, 1},
+    };
+    video_SetTexture(tex);
+    video_DrawFan(v);
+    // A turned quad (a diamond) whose diagonal crosses the screen's middle.
+    QuadVertex d[4] = {
+        {320, 140, 0, 1, 0xFF00FF00, 0, 0},
+        {420, 240, 0, 1, 0xFF00FF10, 1, 0},
+        {320, 340, 0, 1, 0xFF00FF20, 1, 1},
+        {220, 240, 0, 1, 0xFF00FF30, 0, 1},
+    };
+    video_DrawFan(d);
+    Read();
+    int holes = 0;
+    for (int y = 0; y < 480; y++)
+        for (int x = 0; x < 640; x++) holes += At(x, y).r == 0 && At(x, y).g == 0;
+    EXPECT_EQ(holes, 0);
+    for (int x = 225; x < 415; x++) EXPECT_EQ(At(x, 240).g, 255) << x;  // along the shared edge
+}
+
 TEST_F(Render, NullDeviceDrawsNothing) {
     video_Clear(0xFF00FF00);
     HeadlessConfig c;
