@@ -25,7 +25,10 @@ bool audio_DeviceOpen();  // true between a successful audio_Init and audio_Clos
 AudioSound* audio_Load(const char* path, bool looping);
 void audio_Free(AudioSound* s);  // stops it first if it plays; null is ignored
 
-void audio_PlayTrack(AudioSound* s);   // replaces the playing track; loops forever if looping
+// Replaces the playing track; loops forever if looping. A MIDI track heard for the first
+// time in a while starts a moment later, once its synthesizer is ready.
+void audio_PlayTrack(AudioSound* s);
+bool audio_TrackPending();             // a started track is still getting ready
 void audio_PlayEffect(AudioSound* s);  // over everything else; effects overlap
 void audio_StopAll();                  // stops the track and every effect (not the media)
 

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/audio.h"
 #include "platform/headless.h"
 #include "platform/system.h"
 #include "sound/music.h"
@@ -64,6 +65,8 @@ void PlayToDisk(const Case& c, const std::string& path) {
     if (!std::strcmp(c.what, "loop")) PlayTrack(12);
     if (!std::strcmp(c.what, "effect")) PlayEffect(1);
     if (!std::strcmp(c.what, "media")) PlayMedia("DATA/AE00799.xml");
+    // A track's synthesizer is made on a worker: measure from the moment it plays.
+    for (int i = 0; i < 4000 && audio_TrackPending(); ++i) usleep(1000);
     long offset = FileSize(path);
     long end = offset + long(c.run * kBytesPerSecond);
     for (int i = 0; i < 4000 && FileSize(path) < end; ++i) usleep(5000);

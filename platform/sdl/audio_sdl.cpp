@@ -2,11 +2,11 @@
 // SoundFont named explicitly), effects on mixer channels, media files decoded into a
 // chunk on a reserved channel so that they play beside a track.
 //
-// Each MIDI stream carries its own synthesizer with the whole SoundFont (about 9 MB), so a
-// track is kept as its file's bytes and gets its stream when it is played; the few most
-// recently played streams are kept. A media file takes about a second to decode, so it is
-// decoded on a worker thread and starts when ready; the last one stays decoded for the
-// game's restarts of it.
+// Each MIDI stream carries its own synthesizer with the whole SoundFont (about 12 MB, and
+// 0.1 s to make), so a track is kept as its file's bytes and gets its stream on a worker
+// thread when it is first played, starting as soon as it is ready; the few most recently
+// played streams are kept. A media file takes about a second to decode, so it is decoded
+// on a worker too; the last one stays decoded for the game's restarts of it.
 //
 // The headless backend compiles this same file with MIRAVEL_AUDIO_RECORDING defined and
 // its own Record*/driver hooks, so both backends mix identically.
@@ -108,23 +108,51 @@ void DropMixerData(AudioSound* s) {
     s->chunk = nullptr;
 }
 
-// Makes the track's stream, first dropping the oldest kept stream when enough are kept.
-bool MakeStream(AudioSound* s) {
-    if (s->music) return true;
+// Drops the least recently played stream while enough are kept (never the one of `keep`).
+void DropOldStreams(AudioSound* keep) {
     int kept = 0;
     AudioSound* oldest = nullptr;
     for (AudioSound* o = s_sounds; o; o = o->next) {
         if (!o->music) continue;
         ++kept;
-        if (o != s_track && (!oldest || o->lastPlayed < oldest->lastPlayed)) oldest = o;
+        if (o != keep && (!oldest || o->lastPlayed < oldest->lastPlayed)) oldest = o;
     }
     if (kept >= kKeptStreams && oldest) {
         Mix_FreeMusic(oldest->music);
         oldest->music = nullptr;
     }
+}
+
+// Track state. The worker touches only what the mutex guards and the sound it was given,
+// which stays alive until the worker is joined.
+SDL_mutex* s_trackLock = nullptr;
+SDL_Thread* s_trackWorker = nullptr;
+AudioSound* s_trackWanted = nullptr;  // guarded: the track to start once its stream is made
+
+int MakeStream(void* arg) {
+    AudioSound* s = static_cast<AudioSound*>(arg);
     SDL_RWops* rw = SDL_RWFromConstMem(s->midi.data(), int(s->midi.size()));
-    s->music = rw ? Mix_LoadMUSType_RW(rw, MUS_MID, 1) : nullptr;
-    return s->music != nullptr;
+    Mix_Music* music = rw ? Mix_LoadMUSType_RW(rw, MUS_MID, 1) : nullptr;
+    SDL_LockMutex(s_trackLock);
+    s->music = music;
+    if (s_trackWanted == s) {
+        if (music) Mix_PlayMusic(music, s->looping ? -1 : 1);
+        s_trackWanted = nullptr;
+    }
+    SDL_UnlockMutex(s_trackLock);
+    return 0;
+}
+
+// Waits for a stream being made; it starts only if it is still the wanted track.
+void JoinTrackWorker(bool stillWanted) {
+    if (!s_trackWorker) return;
+    if (!stillWanted) {
+        SDL_LockMutex(s_trackLock);
+        s_trackWanted = nullptr;
+        SDL_UnlockMutex(s_trackLock);
+    }
+    SDL_WaitThread(s_trackWorker, nullptr);
+    s_trackWorker = nullptr;
 }
 
 int DecodeMedia(void* arg) {
@@ -168,6 +196,7 @@ AudioInitResult audio_Init() {
     Mix_ReserveChannels(2);
     Mix_GroupChannels(2, kChannels - 1, kEffectGroup);
     s_mediaLock = SDL_CreateMutex();
+    s_trackLock = SDL_CreateMutex();
     s_open = true;
     if (!(decoders & MIX_INIT_MID)) return AUDIO_INIT_NO_MIDI;
     // Without an explicit SoundFont the MIDI decoder guesses a path that may not exist
@@ -182,6 +211,7 @@ void audio_Close() {
     if (!s_open) return;
     audio_StopMedia();
     JoinMediaWorker();
+    JoinTrackWorker(false);
     Mix_HaltChannel(-1);
     Mix_HaltMusic();
     for (AudioSound* s = s_sounds; s; s = s->next) DropMixerData(s);
@@ -194,6 +224,8 @@ void audio_Close() {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     SDL_DestroyMutex(s_mediaLock);
     s_mediaLock = nullptr;
+    SDL_DestroyMutex(s_trackLock);
+    s_trackLock = nullptr;
     s_open = false;
 }
 
@@ -226,6 +258,7 @@ AudioSound* audio_Load(const char* path, bool looping) {
 
 void audio_Free(AudioSound* s) {
     if (!s) return;
+    if (s_open) JoinTrackWorker(s != s_track);
     if (s == s_track) {
         if (s_open) {
             if (s->music) Mix_HaltMusic();
@@ -250,16 +283,32 @@ void audio_PlayTrack(AudioSound* s) {
     s->lastPlayed = ++s_playCount;
     RecordTrack(s->path);
     if (!s_open) return;
+    JoinTrackWorker(false);
+    SDL_LockMutex(s_trackLock);
     if (!s->midi.empty()) {
         Mix_HaltChannel(kTrackChannel);
-        if (MakeStream(s))
+        if (s->music) {
             Mix_PlayMusic(s->music, s->looping ? -1 : 1);
-        else
+        } else {
             Mix_HaltMusic();
+            DropOldStreams(s);
+            s_trackWanted = s;
+            s_trackWorker = SDL_CreateThread(MakeStream, "track stream", s);
+            if (!s_trackWorker) s_trackWanted = nullptr;
+        }
     } else if (s->chunk) {
         Mix_HaltMusic();
         Mix_PlayChannel(kTrackChannel, s->chunk, s->looping ? -1 : 0);
     }
+    SDL_UnlockMutex(s_trackLock);
+}
+
+bool audio_TrackPending() {
+    if (!s_open) return false;
+    SDL_LockMutex(s_trackLock);
+    bool pending = s_trackWanted != nullptr;
+    SDL_UnlockMutex(s_trackLock);
+    return pending;
 }
 
 void audio_PlayEffect(AudioSound* s) {
@@ -277,7 +326,10 @@ void audio_StopAll() {
     s_track = nullptr;
     RecordTrack(nullptr);
     if (!s_open) return;
+    SDL_LockMutex(s_trackLock);
+    s_trackWanted = nullptr;
     Mix_HaltMusic();
+    SDL_UnlockMutex(s_trackLock);
     Mix_HaltChannel(kTrackChannel);
     Mix_HaltGroup(kEffectGroup);
 }
