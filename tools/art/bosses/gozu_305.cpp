@@ -1,5 +1,5 @@
 // Boss sheet of fight 17: the ox-headed gatekeeper of the world of the dead, tall in grey
-// armour with a iron club, flanked by two floating spirit fins. 64 x 128 body cells (row 0):
+// armour with an iron club, flanked by two floating spirit fins. 64 x 128 body cells (row 0):
 //   (0,0) stand   (1,0) walk A   (2,0) walk B   (3,0) wind-up 1   (4,0) wind-up 2
 //   (5,0) strike  (6,0) parry stance   (7,0) hurt
 // Row 1 (y 128): recoil 64x128 at (0,128), defeated 64x128 at (64,128); the 64x64 body of maps

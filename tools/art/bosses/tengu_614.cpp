@@ -1,5 +1,5 @@
 // Boss sheet of fight 12: the great tengu of the castle roof, a red-faced, long-nosed mountain
-// lord with vast black wings and a feather fan. 1024 x 1024, 256-pixel body cells (column, row):
+// lord with vast black wings and a leaf fan. 1024 x 1024, 256-pixel body cells (column, row):
 //   (0,0) hover A (wings raised)   (1,0) hover B (wings lowered)   (2,0) strike (fan swept)
 //   (3,0) climb   (0,1) swoop   (1,1) hurt and recoil   (2,1) defeated
 // The 128x128 body of the maps where it only appears: stand (768,256), walk A (896,256),
