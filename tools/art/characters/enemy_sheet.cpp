@@ -155,7 +155,7 @@ Outfit Samurai() {
     o.eye = Hex(0x201010);
     o.hair_style = kHairNone;
     o.hat = kHatKabuto;
-    o.hat_tone = MakeTone(0x3A2A2E);
+    o.hat_tone = MakeTone(0x8A2A2A);
     o.top = MakeTone(0x2A3050);
     o.bottom = MakeTone(0x5A5A66);
     o.belt = MakeTone(0xD8B050);
@@ -195,7 +195,7 @@ Outfit Tengu() {
 Outfit Oni() {
     Outfit o{};
     o.skin = MakeTone(0x4A7AB8);
-    o.hair = MakeTone(0xD8D0B0);
+    o.hair = MakeTone(0x2A2228);
     o.eye = Hex(0xF8E050);
     o.hair_style = kHairShort;
     o.hat = kHatHorns;

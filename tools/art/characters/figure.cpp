@@ -349,18 +349,19 @@ static void DrawHead(cairo_t* cr, const Outfit& o, const Pose& p) {
     // Hair behind the head.
     if (!hood && o.hat != kHatKabuto) {
         if (o.hair_style == kHairPonytail) {
-            V2 tie = at(-3.6, -5.4);
-            InkCircle(cr, tie, 1.6, o.band_tone.base, 0.7);
-            double base = 195 + p.hair_swing * 0.6;  // pointing back, then hanging down
+            // Tied high at the crown, the tail arcs back and falls behind the shoulders.
+            V2 tie = at(-2.8, -6.0);
+            double base = 205 + p.hair_swing * 0.6;
             V2 a = tie;
-            double r = 2.5;
-            for (int i = 0; i < 4; i++) {
-                double ang = base - i * (24 - p.hair_swing * 0.2);
-                V2 b = Add(a, Mul(Dir(ang + tilt), 4.2));
-                InkCapsule(cr, a, r, b, r - 0.45, o.hair.base, 0.9);
+            double r = 2.3;
+            for (int i = 0; i < 5; i++) {
+                double ang = base - i * (21 - p.hair_swing * 0.2);
+                V2 b = Add(a, Mul(Dir(ang + tilt), 3.7));
+                InkCapsule(cr, a, r, b, r - 0.3, o.hair.base, 0.9);
                 a = b;
-                r -= 0.45;
+                r -= 0.3;
             }
+            InkCircle(cr, tie, 1.5, o.band_tone.base, 0.7);
         } else if (o.hair_style == kHairLong) {
             V2 q[5] = {at(-2, -6), at(-7.2, -1), at(-8.4, 12), at(-2.5, 13.5), at(0.5, 4)};
             InkPoly(cr, q, 5, o.hair.dark, 0.9);

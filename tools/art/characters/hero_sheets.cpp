@@ -52,7 +52,7 @@ const PoseRow kPoses[] = {
     {30, 29, 43.5, 14, 4, 38, 45, 22, 44, 42, G, 17, G, 22, 25, 0},
     // Combo 5: tucked leap with the blade behind, falling cleave, landing.
     {31, 31, 34, -2, -6, 27, 22, 26, 25, 37, 50, 26, 52, -135, -30, kTwo},
-    {32, 30, 36, 18, 8, 39, 41, 35, 42, 36, 57, 24, 55, 52, 30, kTwo | kOpen},
+    {32, 30, 36, 18, 8, 39, 41, 35, 42, 36, 57, 24, 55, 52, 8, kTwo | kOpen},
     {33, 28, 47, 24, 8, 37, 55, 33, 55, 42, G, 16, G, 15, 20, kTwo},
     // Combo 6: crouched low, upward cut, blade carried over the back.
     {34, 28, 47, 18, 8, 26, 54, 24, 53, 42, G, 16, G, 162, 0, kTwo},
@@ -132,6 +132,7 @@ Outfit HeroCostume0() {
     o.trim = MakeTone(0xF4F0E6);
     o.band_tone = MakeTone(0xE04848);
     o.legs = kLegHakama;
+    o.sleeves_wide = true;
     return o;
 }
 
