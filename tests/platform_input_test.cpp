@@ -1,9 +1,10 @@
 // Input conversions: SDL scancodes to virtual-key codes and joystick axes to the
 // game's range with its dead zone.
-#include <SDL_scancode.h>
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include "platform/common/input_map.h"
+#include "platform/common/sdl_joystick.h"
 
 namespace {
 
@@ -62,6 +63,47 @@ TEST(VirtualKeys, SnapshotSetsModifiersBothWays) {
     EXPECT_EQ(down, 5);
     for (uint8_t vk : {0x58, 0xA1, 0x10, 0xA2, 0x11}) EXPECT_EQ(keys[vk], 0x80) << int(vk);
     EXPECT_EQ(keys[0x5A], 0);
+}
+
+}  // namespace
+
+namespace {
+
+// The real backend's joystick, driven by one of SDL's virtual joysticks.
+TEST(SdlJoystick, UnpluggedReadsAsLostAndComesBack) {
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_JOYSTICK), 0) << SDL_GetError();
+    if (SDL_NumJoysticks() > 0) {
+        SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+        GTEST_SKIP() << "a real joystick is attached";
+    }
+    JoyState joy;
+    EXPECT_EQ(SdlJoystickPoll(&joy), JOY_FAILED);  // before the init
+    EXPECT_FALSE(SdlJoystickInit());               // nothing attached yet
+    int device = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 2, 12, 0);
+    ASSERT_GE(device, 0) << SDL_GetError();
+    ASSERT_TRUE(SdlJoystickInit());
+    SDL_Joystick* pad = SDL_JoystickFromInstanceID(SDL_JoystickGetDeviceInstanceID(device));
+    ASSERT_NE(pad, nullptr);
+    SDL_JoystickSetVirtualAxis(pad, 0, 32767);
+    SDL_JoystickSetVirtualAxis(pad, 1, -4000);  // inside the dead zone
+    SDL_JoystickSetVirtualButton(pad, 3, 1);
+    ASSERT_EQ(SdlJoystickPoll(&joy), JOY_OK);
+    EXPECT_EQ(joy.x, 1000);
+    EXPECT_EQ(joy.y, 0);
+    EXPECT_EQ(joy.buttons[3], 0x80);
+    EXPECT_EQ(joy.buttons[0], 0);
+
+    SDL_JoystickDetachVirtual(device);
+    EXPECT_EQ(SdlJoystickPoll(&joy), JOY_LOST);
+    EXPECT_EQ(joy.x, 0);
+    EXPECT_EQ(SdlJoystickPoll(&joy), JOY_LOST);  // still nothing to re-acquire
+
+    device = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 2, 12, 0);
+    ASSERT_GE(device, 0);
+    EXPECT_EQ(SdlJoystickPoll(&joy), JOY_OK);  // plugged back in: found again
+    SDL_JoystickDetachVirtual(device);
+    SdlJoystickClose();
+    SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
 }
 
 }  // namespace
