@@ -1,10 +1,13 @@
-// Input conversions: SDL scancodes to virtual-key codes and joystick axes to the
-// game's range with its dead zone.
+// Input conversions: SDL scancodes to virtual-key codes, SDL events to window messages
+// and joystick axes to the game's range with its dead zone.
 #include <SDL.h>
 #include <gtest/gtest.h>
 
 #include "platform/common/input_map.h"
+#include "platform/common/sdl_events.h"
 #include "platform/common/sdl_joystick.h"
+#include "platform/headless.h"
+#include "platform/system.h"
 
 namespace {
 
@@ -104,6 +107,50 @@ TEST(SdlJoystick, UnpluggedReadsAsLostAndComesBack) {
     SDL_JoystickDetachVirtual(device);
     SdlJoystickClose();
     SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(SdlEvents, BecomeWindowMessages) {
+    headless_Configure(HeadlessConfig{});  // an empty queue
+    SDL_Event quit = {};
+    quit.type = SDL_QUIT;
+    SDL_Event close = {};
+    close.type = SDL_WINDOWEVENT;
+    close.window.event = SDL_WINDOWEVENT_CLOSE;
+    SDL_Event resize = close;
+    resize.window.event = SDL_WINDOWEVENT_RESIZED;
+    SDL_Event escape = {};
+    escape.type = SDL_KEYDOWN;
+    escape.key.keysym.scancode = SDL_SCANCODE_ESCAPE;
+    SDL_Event shift = escape;
+    shift.key.keysym.scancode = SDL_SCANCODE_LSHIFT;
+    SDL_Event unknown = escape;
+    unknown.key.keysym.scancode = SDL_SCANCODE_UNKNOWN;
+    SDL_Event keyUp = escape;
+    keyUp.type = SDL_KEYUP;
+    SDL_Event motion = {};
+    motion.type = SDL_MOUSEMOTION;
+    struct Case {
+        SDL_Event event;
+        int kind, param;
+    };
+    const Case cases[] = {
+        {quit, SYS_MSG_CLOSE, 0},        {close, SYS_MSG_CLOSE, 0},      {resize, SYS_MSG_OTHER, 0},
+        {escape, SYS_MSG_KEYDOWN, 0x1B}, {shift, SYS_MSG_KEYDOWN, 0x10}, {unknown, SYS_MSG_OTHER, 0},
+        {keyUp, SYS_MSG_OTHER, 0},       {motion, SYS_MSG_OTHER, 0},
+    };
+    for (const Case& c : cases) TranslateSdlEvent(c.event);
+    for (const Case& c : cases) {
+        SysMessage m;
+        ASSERT_TRUE(sys_PeekMessage());
+        ASSERT_TRUE(sys_GetMessage(&m));
+        EXPECT_EQ(m.kind, c.kind) << c.event.type;
+        EXPECT_EQ(m.param, c.param) << c.event.type;
+    }
+    EXPECT_FALSE(sys_PeekMessage());
 }
 
 }  // namespace

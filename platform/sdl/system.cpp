@@ -6,35 +6,16 @@
 #include <string>
 
 #include "platform/common/files.h"
-#include "platform/common/input_map.h"
 #include "platform/common/messages.h"
+#include "platform/common/sdl_events.h"
 #include "platform/system.h"
 #include "platform/text_encoding.h"
 
 namespace {
 
-void Translate(const SDL_Event& e) {
-    switch (e.type) {
-        case SDL_QUIT:
-            MessagesPush(SYS_MSG_CLOSE, 0);
-            break;
-        case SDL_WINDOWEVENT:
-            MessagesPush(e.window.event == SDL_WINDOWEVENT_CLOSE ? SYS_MSG_CLOSE : SYS_MSG_OTHER, 0);
-            break;
-        case SDL_KEYDOWN: {
-            uint8_t vk = MessageKeyOf(e.key.keysym.scancode);
-            MessagesPush(vk ? SYS_MSG_KEYDOWN : SYS_MSG_OTHER, vk);
-            break;
-        }
-        default:
-            MessagesPush(SYS_MSG_OTHER, 0);
-            break;
-    }
-}
-
 void PumpEvents() {
     SDL_Event e;
-    while (SDL_PollEvent(&e)) Translate(e);
+    while (SDL_PollEvent(&e)) TranslateSdlEvent(e);
 }
 
 }  // namespace
@@ -64,7 +45,7 @@ bool sys_GetMessage(SysMessage* msg) {
     while (MessagesEmpty()) {
         SDL_Event e;
         if (SDL_WaitEvent(&e))
-            Translate(e);
+            TranslateSdlEvent(e);
         else
             MessagesPush(SYS_MSG_OTHER, 0);
     }
