@@ -9,6 +9,5 @@ void PrepareEnding() {
 }
 void RunEnding() {}
 void RunCarryOverSlots() {}
-void InitDialogueQuads() {}
-void InitPanelFaceQuad() {}
 void InitTownsfolkQuads() {}
+void ResetSaveSlotCursor() {}
