@@ -88,7 +88,7 @@ struct Pose {
 };
 
 // Heights of the standard body (scaled by bulk for width only).
-const double kHeadR = 7.0;
+const double kHeadR = 7.6;
 const double kTorsoLen = 13.0;
 const double kThigh = 10.2, kShin = 10.2;
 const double kUpperArm = 8.0, kForearm = 8.0;
