@@ -12,7 +12,7 @@ struct JoyState {
     uint8_t buttons[32];
 };
 
-bool input_InitJoystick();         // true when a controller is open
+bool input_InitJoystick();  // true when a controller is open
 enum { JOY_OK = 0, JOY_LOST = 1, JOY_FAILED = 2 };
 int input_PollJoystick(JoyState* out);  // JOY_LOST: re-acquired on the next poll
 void input_CloseJoystick();

@@ -18,8 +18,8 @@ struct SysMessage {
 
 bool sys_Init(const char* gameDir);  // gameDir null: the folder of the executable
 void sys_Shutdown();
-bool sys_PeekMessage();                  // a message is waiting (not removed)
-bool sys_GetMessage(SysMessage* msg);    // removes one; false when it is SYS_MSG_QUIT
+bool sys_PeekMessage();                     // a message is waiting (not removed)
+bool sys_GetMessage(SysMessage* msg);       // removes one; false when it is SYS_MSG_QUIT
 void sys_PostMessage(int kind, int param);  // queued after the platform's own events
 
 uint32_t sys_TimeMs();  // millisecond clock, wraps at 2^32
