@@ -1,44 +1,40 @@
-// Plain versions of the screens other areas build later; each is removed from this file
-// when its real screen lands. The screens close at once so that play never gets stuck.
+// Plain versions of the screens other areas build later. They are weak symbols: the real
+// screen, defined in its own area, takes their place at link time, and the line here can
+// then go. The stand-in screens close at once so that play never gets stuck.
 #include "world/later_screens.h"
 
-#include "render/game_textures.h"
-#include "world/grid.h"
+#define LATER_SCREEN __attribute__((weak))
+
 #include "world/map_state.h"
 #include "world/run_state.h"
 
-void SaveMenuEnter() {}
-void SaveMenuRun() {
+LATER_SCREEN void SaveMenuEnter() {}
+LATER_SCREEN void SaveMenuRun() {
     SaveMenuOpen = 0;
     EventActive = 0;
     SaveMenuStep = 0;
 }
-void SaveMenuDraw() {}
-void LoadMenuEnter() {}
+LATER_SCREEN void SaveMenuDraw() {}
+LATER_SCREEN void LoadMenuEnter() {}
 // Behaves as an empty slot: the game starts anew from the first map.
-void LoadMenuRun() {
+LATER_SCREEN void LoadMenuRun() {
     SaveMenuOpen = 0;
     SaveMenuStep = 0;
     MapState = 0;
 }
-void LoadMenuDraw() {}
-bool RunInGameMenu() {
+LATER_SCREEN void LoadMenuDraw() {}
+LATER_SCREEN bool RunInGameMenu() {
     return true;
 }
-void InnEnter() {}
-bool InnRun() {
+LATER_SCREEN void InnEnter() {}
+LATER_SCREEN bool InnRun() {
     return true;
 }
-void ShopEnter() {}
-bool ShopRun() {
+LATER_SCREEN void ShopEnter() {}
+LATER_SCREEN bool ShopRun() {
     return true;
 }
-void RunGalleryFight() {}
-void ResetStatusPanel() {}
-void DrawStatusPanel() {}
-void DrawBackdrop(int kind) {
-    if (kind < 0 || kind > 9) return;
-    PlaceQuad(&BackdropQuad, 0, 0);
-    DrawQuad(&g_BackdropPictures[kind], &BackdropQuad);
-}
-void RunTownsfolkTalk(int) {}
+LATER_SCREEN void RunGalleryFight() {}
+LATER_SCREEN void ResetStatusPanel() {}
+LATER_SCREEN void DrawStatusPanel() {}
+LATER_SCREEN void RunTownsfolkTalk(int) {}

@@ -1,5 +1,6 @@
 // Screens and drawings the in-game frame and the map templates call, whose owners build
-// them in their own areas. Until they land, world/later_screens.cpp holds plain versions.
+// them in their own areas. Until they land, world/later_screens.cpp holds plain weak
+// versions that a real definition anywhere in the game replaces.
 #pragma once
 #include <cstdint>
 
@@ -17,5 +18,4 @@ bool ShopRun();  // true when closed
 void RunGalleryFight();
 void ResetStatusPanel();
 void DrawStatusPanel();
-void DrawBackdrop(int kind);
 void RunTownsfolkTalk(int talk);

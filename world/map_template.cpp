@@ -1,6 +1,7 @@
 // The entry and run routines every map shares; the maps differ only in their table data.
 #include "app/input.h"
 #include "player/hero.h"
+#include "world/backdrop.h"
 #include "world/grid.h"
 #include "world/later_screens.h"
 #include "world/map_state.h"
@@ -88,7 +89,7 @@ void RunMap(const MapInfo* map) {
         UpdateHero();
         if (map->update) map->update();
     }
-    DrawBackdrop(map->backdrop);
+    DrawBackdrop();
     ScrollAndDrawTiles();
     if (map->draw) map->draw();
     DrawHero();
