@@ -84,7 +84,7 @@ private:
     const int* scale_;
     Song song_;
     Motif motifs_[4];  // A1, A2, B1, B2
-    int counterPrev_ = 3;
+    int counterPrev_ = -1;
 
     int Key(int degree) const {
         return spec_.root + 12 * FloorDiv(degree, 5) + scale_[((degree % 5) + 5) % 5];
@@ -329,12 +329,13 @@ void Composer::PlayBass(int tick, int root, int velBase) {
     }
 }
 
-// A slow second voice: two half notes a bar on chord tones, moving as little as it can.
+// A slow second voice under the melody: two half notes a bar on chord tones, moving as
+// little as it can.
 void Composer::PlayCounter(int tick, int root, int velBase) {
     if (spec_.counterProgram < 0) return;
     for (int half = 0; half < 2; ++half) {
         int best = counterPrev_, bestDist = 99;
-        for (int d = -2; d <= 7; ++d) {
+        for (int d = -5; d <= 3; ++d) {
             int rel = (((d - root) % 5) + 5) % 5;
             Chord c = ChordOf(root);
             if (rel != 0 && rel != c.fifth && rel != c.colour) continue;
