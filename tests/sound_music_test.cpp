@@ -275,6 +275,27 @@ TEST(SoundInit, NoDeviceIsSaidOnceOnStderrAndIsNotAFailure) {
     EXPECT_EQ(err.find("no sound device", first + 1), std::string::npos) << err;
 }
 
+// A machine whose audio driver cannot start: the game goes on silent.
+void RunWithoutAudioDriverAndExit() {
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    sys_Init(MIRAVEL_BUILD_DIR);
+    headless_Configure(HeadlessConfig{});
+    bool ok = InitMusic() && !audio_DeviceOpen() && LoadGameMusic();
+    PlayTrack(22);
+    PlayEffect(3);
+    PlayMedia("DATA/AE00799.xml");
+    ok = ok && GetPlayingTrack() == 22 && GetPlayingMedia() != nullptr && !headless_FatalShown();
+    StopMedia();
+    StopAllMusic();
+    CloseMusic();
+    std::exit(ok ? 0 : 1);
+}
+
+TEST(SoundInit, MissingAudioDriverRunsSilent) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(RunWithoutAudioDriverAndExit(), ::testing::ExitedWithCode(0), "no sound device");
+}
+
 long ResidentKiB() {
     long pages = 0, resident = 0;
     FILE* f = std::fopen("/proc/self/statm", "r");
