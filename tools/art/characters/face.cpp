@@ -696,8 +696,16 @@ void Hat(cairo_t* cr, const FaceWho& w, const Inks& k, double hw) {
     }
 }
 
+void Skull(cairo_t* cr, const FaceWho& w, const Inks& k, FaceMood mood, double ex);
+void Muzzle(cairo_t* cr, const FaceWho& w, const Inks& k);
+void Kumadori(cairo_t* cr);
+void Scarf(cairo_t* cr, const Inks& k, double hw);
+
 void Extras(cairo_t* cr, const FaceWho& w, const Inks& k, FaceMood mood, double hw) {
     uint32_t x = w.extras;
+    if (x & kFXKumadori) Kumadori(cr);
+    if (x & kFXMuzzle) Muzzle(cr, w, k);
+    if (x & kFXScarf) Scarf(cr, k, hw);
     if (x & kFXWrinkles) {
         for (int s = -1; s <= 1; s += 2) {
             cairo_move_to(cr, C + s * (hw - 4), 54);
@@ -850,6 +858,85 @@ void Orb(cairo_t* cr, const FaceWho& w, const Inks& k, FaceMood mood) {
     Eye(cr, w, k, mood, C, 50, -1);
 }
 
+void Skull(cairo_t* cr, const FaceWho& w, const Inks& k, FaceMood mood, double ex) {
+    // Sockets with a cold glow, a nose hole and a row of bared teeth.
+    for (int s = -1; s <= 1; s += 2) {
+        double x = C + s * ex;
+        Ellipse(cr, x, 49, 6.2, 5.4);
+        FillInk(cr, Hex(0x1A1420), 1.2);
+        if (mood != kMoodCalm) {
+            FillCircle(cr, x, 50, 2.2, k.iris);
+            FillCircle(cr, x - 0.6, 49.4, 0.8, Hex(0xFFFFFF));
+        }
+        // The brow ridge sets the mood.
+        bool cross = mood == kMoodAngry || mood == kMoodShout || mood == kMoodFierce;
+        cairo_move_to(cr, x - s * 6, cross ? 40 : 42);
+        cairo_line_to(cr, x + s * 6, cross ? 45 : 42);
+        Stroke(cr, k.skin.dark, 2.2);
+    }
+    Poly(cr, {{C, 54}, {C + 3, 60}, {C - 3, 60}});
+    FillInk(cr, Hex(0x1A1420), 1.0);
+    cairo_rectangle(cr, C - 9, 64, 18, 6);
+    FillInk(cr, k.skin.light, 1.3);
+    for (int i = -2; i <= 2; i++) {
+        cairo_move_to(cr, C + i * 3.6, 64);
+        cairo_line_to(cr, C + i * 3.6, 70);
+        Stroke(cr, kInk, 0.9);
+    }
+    (void)w;
+}
+
+void Muzzle(cairo_t* cr, const FaceWho& w, const Inks& k) {
+    Ellipse(cr, C, 63, 12, 8.5);
+    FillInk(cr, Mix(k.skin.base, Hex(0xE8C8B0), 0.35), 1.4);
+    for (int s = -1; s <= 1; s += 2) {
+        Ellipse(cr, C + s * 4.5, 61, 2.0, 1.4);
+        SetColor(cr, kInk);
+        cairo_fill(cr);
+    }
+    cairo_move_to(cr, C - 5, 67);
+    cairo_curve_to(cr, C - 2, 69, C + 2, 69, C + 5, 67);
+    Stroke(cr, kInk, 1.3);
+    if (w.extras & kFXNoseRing) {
+        cairo_new_path(cr);
+        cairo_arc(cr, C, 64, 4, 0.1 * kPi, 0.9 * kPi);
+        Stroke(cr, kInk, 2.6);
+        cairo_new_path(cr);
+        cairo_arc(cr, C, 64, 4, 0.1 * kPi, 0.9 * kPi);
+        Stroke(cr, Hex(0xE8B83A), 1.4);
+    }
+}
+
+void Kumadori(cairo_t* cr) {
+    for (int s = -1; s <= 1; s += 2) {
+        cairo_new_path(cr);
+        cairo_move_to(cr, C + s * 4, 52);
+        cairo_curve_to(cr, C + s * 10, 50, C + s * 16, 44, C + s * 18, 32);
+        cairo_curve_to(cr, C + s * 15, 42, C + s * 10, 48, C + s * 4, 54);
+        cairo_close_path(cr);
+        SetColor(cr, Hex(0xC8202A));
+        cairo_fill(cr);
+        cairo_move_to(cr, C + s * 8, 57);
+        cairo_curve_to(cr, C + s * 12, 60, C + s * 14, 62, C + s * 16, 60);
+        Stroke(cr, Hex(0xC8202A), 1.6);
+    }
+}
+
+void Scarf(cairo_t* cr, const Inks& k, double hw) {
+    cairo_new_path(cr);
+    cairo_move_to(cr, C - hw - 1, 55);
+    cairo_curve_to(cr, C - 8, 58, C + 8, 58, C + hw + 1, 55);
+    cairo_line_to(cr, C + hw + 4, 78);
+    cairo_line_to(cr, C - hw - 4, 78);
+    cairo_close_path(cr);
+    FillInk(cr, k.under.base, 1.4);
+    cairo_move_to(cr, C - hw + 2, 64);
+    cairo_curve_to(cr, C - 6, 67, C + 6, 67, C + hw - 2, 64);
+    Stroke(cr, k.under.dark, 1.2);
+    Poly(cr, {{C + hw - 2, 70}, {C + hw + 14, 74}, {C + hw + 12, 82}, {C + hw - 2, 78}});
+    FillInk(cr, k.under.base, 1.2);
+}
+
 }  // namespace
 
 static void DrawPortrait(cairo_t* cr, const FaceWho& w, const Inks& k, FaceMood mood, double hw);
@@ -902,13 +989,18 @@ static void DrawPortrait(cairo_t* cr, const FaceWho& w, const Inks& k, FaceMood 
         cairo_curve_to(cr, C - 8, 64, C + 8, 64, C + hw, 70);
         Stroke(cr, k.accent.dark, 1.2);
     }
-    if (!hood) Nose(cr, w, k);
-    Eye(cr, w, k, mood, C - ex, 49, -1);
-    Eye(cr, w, k, mood, C + ex, 49, 1);
+    bool skull = (w.extras & kFXSkull) != 0;
+    if (skull) {
+        Skull(cr, w, k, mood, ex);
+    } else {
+        if (!hood) Nose(cr, w, k);
+        Eye(cr, w, k, mood, C - ex, 49, -1);
+        Eye(cr, w, k, mood, C + ex, 49, 1);
+    }
     if (!hood) {
         HairFront(cr, w, k, hw);
         Brows(cr, w, k, mood, ex);
-        if (!(w.extras & (kFXBeak | kFXMenpo))) Mouth(cr, w, mood);
+        if (!(w.extras & (kFXBeak | kFXMenpo | kFXSkull | kFXScarf))) Mouth(cr, w, mood);
         bool blush = (w.extras & kFXBlush) && (mood == kMoodSmile || mood == kMoodGrin ||
                                                mood == kMoodSurprised || mood == kMoodNeutral);
         if (blush) {

@@ -65,6 +65,11 @@ enum FaceExtra : uint32_t {
     kFXOrb = 8192,      // not a face: a floating eye in an orb
     kFXArmour = 16384,  // lacquered breastplate and shoulder guards instead of a collar
     kFXLips = 32768,
+    kFXSkull = 65536,      // bone face: dark sockets with glowing pupils, bared teeth
+    kFXMuzzle = 131072,    // a beast's broad muzzle with nostrils
+    kFXNoseRing = 262144,  // a gold ring through the muzzle (the ox-headed)
+    kFXKumadori = 524288,  // red kabuki lines sweeping up from the eyes
+    kFXScarf = 1048576,    // a scarf wrapped over mouth and chin in `under`
 };
 
 struct FaceWho {

@@ -2,37 +2,40 @@
 // and with which expression. The game's fixed uses: 0 anonymous townsfolk; the heroine's
 // panel faces 1/2 (costume 0, gauge below full / full), 9/21 (costume 1), 41/62 (costume 2);
 // the boss portraits of the gallery rows 0-20: 11, 13, 18, 20, 23, 34, 42, 45, 32, 25, 27,
-// 16, 56, 60, 67, 59, 71, 47, 72, 75, 82 (rows 3 and 9 are the same wandering swordsman);
-// line faces 3 (the switch), 39 and 40 (the heroine in costume 2), 74 (the hall's priestess
-// before her fight), 77 (the shrine maiden who leaves the hall). Every other cell is a
-// further expression of a character for the story's lines.
+// 16, 56, 60, 67, 59, 71, 47, 72, 75, 82, drawn after the bosses' own sheets (rows 3 and 9 are
+// the same ninja master, who also travels as a seller: more of his faces in 22, 24, 26);
+// line faces 3 (the switch), 39 and 40 (the heroine in costume 2), 74 (the court sorcerer
+// before his fight in the hall), 77 (the shrine maiden who leaves the hall). Every other cell
+// is a further expression of a character for the story's lines.
 #pragma once
 
 enum FaceCastWho {
     kCastVillager,
-    kCastHeroine0,     // costume 0: crimson kimono, red headband
-    kCastHeroine1,     // costume 1: violet travelling outfit, green headband
-    kCastHeroine2,     // costume 2: battle dress with a red breastplate, gold headband
-    kCastRival,        // the wandering swordsman, also a seller on the road (boss rows 3 and 9)
-    kCastBanditChief,  // row 0
-    kCastWarriorMonk,  // row 1
-    kCastRonin,        // row 2
-    kCastSorcerer,     // row 4
-    kCastSpearWoman,   // row 5
-    kCastNinjaMaster,  // row 6
-    kCastGreatTengu,   // row 7
-    kCastFireMonk,     // row 8
-    kCastBerserker,    // row 10
-    kCastKunoichi,     // row 11
-    kCastCrowDemon,    // row 12
-    kCastGeneral,      // row 13
-    kCastFoxSpirit,    // row 14
-    kCastSuzakuLord,   // row 15
-    kCastCore,         // row 16
-    kCastGatekeeper,   // row 17
-    kCastRedOni,       // row 18
-    kCastPriestess,    // row 19
-    kCastMountainGod,  // row 20
+    kCastHeroine0,  // costume 0: crimson kimono, red headband
+    kCastHeroine1,  // costume 1: violet travelling outfit, green headband
+    kCastHeroine2,  // costume 2: battle dress with a red breastplate, gold headband
+    // The bosses, as their own sheets draw them.
+    kCastMountainOni,   // row 0: red giant oni in a tiger skin
+    kCastApe,           // row 1: the hihi, a great ape with a pale mane
+    kCastBanditChief,   // row 2: burly raider with a headband
+    kCastNinja,         // rows 3 and 9: the ninja master in indigo with a red scarf, also a seller
+    kCastArmouredLord,  // row 4: giant in crimson armour
+    kCastSpearGeneral,  // row 5: samurai in teal armour
+    kCastKunoichi,      // row 6: woman of the shadows with a chain sickle
+    kCastArcher,        // row 7: woman warrior with a longbow
+    kCastBridgeMonk,    // row 8: hooded warrior monk of the bridge
+    kCastGeneral,       // row 10: samurai in black and gold armour
+    kCastAssassin,      // row 11: kabuki-painted killer with a red mane
+    kCastGreatTengu,    // row 12: red-faced, long-nosed lord of the roof
+    kCastThunderOni,    // row 13: blue demon of the god's castle
+    kCastKomainu,       // row 14: gilded lion-dog with a green mane
+    kCastVermilion,     // row 15: the vermilion general in scarlet and gold
+    kCastCore,          // row 16: the dragon core, a burning pearl in a vermilion dragon's coils
+    kCastGozu,          // row 17: the ox-headed gatekeeper in grey armour
+    kCastDeathLord,     // row 18: hooded skull, lord of the dead
+    kCastSorcerer,      // row 19: court sorcerer in white robes and a tall black cap
+    kCastNineTails,     // row 20: the nine-tailed fox in a court robe
+    // Story characters and townsfolk.
     kCastElder,
     kCastMaster,
     kCastPrincess,
@@ -84,32 +87,32 @@ const FaceCastCell kFaceCast[90] = {
     {kCastHeroine1, kCastNeutral},
     // 10-19
     {kCastHeroine1, kCastSmile},
-    {kCastBanditChief, kCastAngry},
+    {kCastMountainOni, kCastAngry},
     {kCastHeroine1, kCastSurprised},
-    {kCastWarriorMonk, kCastAngry},
+    {kCastApe, kCastAngry},
     {kCastHeroine1, kCastAngry},
     {kCastHeroine1, kCastSad},
-    {kCastKunoichi, kCastSmug},
+    {kCastAssassin, kCastSmug},
     {kCastHeroine1, kCastCalm},
-    {kCastRonin, kCastGrin},
+    {kCastBanditChief, kCastGrin},
     {kCastHeroine1, kCastShout},
     // 20-29
-    {kCastRival, kCastAngry},
+    {kCastNinja, kCastAngry},
     {kCastHeroine1, kCastFierce},
-    {kCastRival, kCastSmile},
-    {kCastSorcerer, kCastSmug},
-    {kCastRival, kCastNeutral},
-    {kCastRival, kCastFierce},
-    {kCastRival, kCastSurprised},
-    {kCastBerserker, kCastShout},
+    {kCastNinja, kCastSmile},
+    {kCastArmouredLord, kCastAngry},
+    {kCastNinja, kCastNeutral},
+    {kCastNinja, kCastFierce},
+    {kCastNinja, kCastSurprised},
+    {kCastGeneral, kCastShout},
     {kCastElder, kCastNeutral},
     {kCastElder, kCastSmile},
     // 30-39
     {kCastMaster, kCastNeutral},
     {kCastMaster, kCastAngry},
-    {kCastFireMonk, kCastAngry},
+    {kCastBridgeMonk, kCastAngry},
     {kCastPrincess, kCastNeutral},
-    {kCastSpearWoman, kCastAngry},
+    {kCastSpearGeneral, kCastAngry},
     {kCastPrincess, kCastSad},
     {kCastBoy, kCastSmile},
     {kCastMonk, kCastCalm},
@@ -118,12 +121,12 @@ const FaceCastCell kFaceCast[90] = {
     // 40-49
     {kCastHeroine2, kCastSurprised},
     {kCastHeroine2, kCastNeutral},
-    {kCastNinjaMaster, kCastAngry},
+    {kCastKunoichi, kCastSmug},
     {kCastHeroine2, kCastSmile},
     {kCastHeroine2, kCastSad},
-    {kCastGreatTengu, kCastShout},
+    {kCastArcher, kCastAngry},
     {kCastHeroine2, kCastShout},
-    {kCastGatekeeper, kCastSmug},
+    {kCastGozu, kCastAngry},
     {kCastHeroine2, kCastCalm},
     {kCastMerchant, kCastSmile},
     // 50-59
@@ -133,28 +136,28 @@ const FaceCastCell kFaceCast[90] = {
     {kCastOldWoman, kCastSmile},
     {kCastCaptain, kCastAngry},
     {kCastShinobi, kCastNeutral},
-    {kCastCrowDemon, kCastAngry},
+    {kCastGreatTengu, kCastShout},
     {kCastTownswoman, kCastNeutral},
     {kCastFarmer, kCastSmile},
-    {kCastSuzakuLord, kCastAngry},
+    {kCastVermilion, kCastAngry},
     // 60-69
-    {kCastGeneral, kCastAngry},
+    {kCastThunderOni, kCastShout},
     {kCastLord, kCastAngry},
     {kCastHeroine2, kCastFierce},
     {kCastHeroine0, kCastHurt},
     {kCastHeroine1, kCastHurt},
     {kCastHeroine2, kCastHurt},
     {kCastHeroine0, kCastGrin},
-    {kCastFoxSpirit, kCastSmug},
+    {kCastKomainu, kCastAngry},
     {kCastPrincess, kCastSmile},
     {kCastGirl, kCastSurprised},
     // 70-79
     {kCastBoy, kCastSurprised},
     {kCastCore, kCastAngry},
-    {kCastRedOni, kCastShout},
+    {kCastDeathLord, kCastAngry},
     {kCastElder, kCastSad},
-    {kCastPriestess, kCastSmug},
-    {kCastPriestess, kCastAngry},
+    {kCastSorcerer, kCastSmug},
+    {kCastSorcerer, kCastAngry},
     {kCastMiko, kCastSmile},
     {kCastMiko, kCastNeutral},
     {kCastMiko, kCastSad},
@@ -162,8 +165,8 @@ const FaceCastCell kFaceCast[90] = {
     // 80-89
     {kCastShinobi, kCastSmile},
     {kCastHeroine1, kCastGrin},
-    {kCastMountainGod, kCastAngry},
-    {kCastMountainGod, kCastSmug},
+    {kCastNineTails, kCastAngry},
+    {kCastNineTails, kCastSmug},
     {kCastHeroine2, kCastGrin},
     {kCastInnkeeper, kCastNeutral},
     {kCastFarmer, kCastNeutral},

@@ -21,66 +21,66 @@ const FaceWho kWho[kCastCount] = {
     /* heroine 2 */
     {0x8A5A3A, 0xF6D2B0, 0x2A1F2E, 0x7A4226, 0xECE6DA, 0xF4F0E6, 0xB8302C, kFHPonytail, kFHatBand, kEyesBig,
      kFXBlush | kFXLips | kFXArmour, 0.95, 0xE8C050},
-    /* rival */
-    {0x4A5A7A, 0xF0C8A4, 0x3A3040, 0x4A3A5A, 0x3A4A6A, 0xD8D0C0, 0xC8A868, kFHTied, kFHatNone, kEyesSharp, 0,
-     0.95, 0},
+    /* mountain oni */
+    {0x6A3A22, 0xD04A3A, 0x2A1A14, 0xF8E050, 0xE8B030, 0x3A2A22, 0xE8B030, kFHWild, kFHatNone, kEyesBeast,
+     kFXHorns | kFXFangs, 1.2, 0},
+    /* ape */
+    {0x4A6A4A, 0xB88A64, 0xE8E0D0, 0xE8B040, 0x8A6A4A, 0xE8E0D0, 0x8A6A4A, kFHWild, kFHatNone, kEyesBeast,
+     kFXMuzzle | kFXFangs, 1.15, 0},
     /* bandit chief */
-    {0x6A4A3A, 0xC88A5E, 0x2A1E18, 0x3A2010, 0x6A4A32, 0xB8A888, 0x9A4A2A, kFHWild, kFHatNone, kEyesSharp,
+    {0x6A4A3A, 0xC88A5E, 0x2A1E18, 0x3A2010, 0x6A4A32, 0xB8A888, 0x9A4A2A, kFHWild, kFHatBand, kEyesSharp,
      kFXBeard | kFXScar, 1.18, 0},
-    /* warrior monk */
-    {0x5A6A5A, 0xE0B08A, 0x3A3A3A, 0x2A2A2A, 0x3A3A4A, 0xE8E4DC, 0xECE8E0, kFHBald, kFHatVeil, kEyesSharp, 0,
-     1.12, 0},
-    /* ronin */
-    {0x7A5A4A, 0xD8A880, 0x2A2420, 0x3A2A20, 0x5A5A48, 0xA8A08A, 0x5A5A48, kFHTopknot, kFHatNone, kEyesNarrow,
-     kFXStubble | kFXScar, 1.05, 0},
-    /* sorcerer */
-    {0x4A3A6A, 0xF4E8E0, 0x1A1A22, 0x8A2A8A, 0xE8E4F0, 0x8A4AA8, 0x8A4AA8, kFHShort, kFHatEboshi, kEyesNarrow,
-     kFXMoustache, 0.95, 0},
-    /* spear woman */
-    {0x8A4A5A, 0xF4D0B4, 0x4A2A1E, 0x6A2A1A, 0x3A6A5A, 0xF0E8D8, 0xE8E0D0, kFHLong, kFHatBand, kEyesSharp,
-     kFXLips, 0.92, 0},
-    /* ninja master */
-    {0x3A3A4A, 0xE0B898, 0x1A1A1A, 0x8A1A1A, 0x2A2E48, 0x4A506A, 0x2A2E48, kFHNone, kFHatHood, kEyesSharp,
-     kFXScar, 1.0, 0},
-    /* great tengu */
-    {0x5A7A8A, 0xD0483A, 0xF0ECE4, 0xC89A20, 0xECE8DE, 0xE88A2A, 0xE88A2A, kFHWild, kFHatTokin, kEyesSharp,
-     kFXLongNose | kFXBeard, 1.1, 0},
-    /* fire monk */
-    {0x8A3A2A, 0xC8906A, 0x2A1A14, 0x2A1A10, 0x2A2A32, 0xE8E4DC, 0xF0EEE8, kFHBald, kFHatVeil, kEyesSharp,
-     kFXBeard, 1.2, 0},
-    /* berserker */
-    {0x5A4A6A, 0xD8A880, 0x8A8A94, 0xC82A2A, 0x4A2A2A, 0x8A7A6A, 0x4A2A2A, kFHWild, kFHatNone, kEyesSharp,
-     kFXScar | kFXStubble, 1.1, 0},
+    /* ninja */
+    {0x3A4068, 0xE8C4A0, 0x1E2044, 0x4A3A5A, 0x34386A, 0xC83030, 0x34386A, kFHNone, kFHatHood, kEyesSharp,
+     kFXScarf, 0.98, 0},
+    /* armoured lord */
+    {0x7A2A22, 0xE0B48C, 0x1A1A1A, 0x2A1A10, 0x3A1A1A, 0xE8E0D0, 0xB02A2A, kFHNone, kFHatKabuto, kEyesSharp,
+     kFXBeard | kFXArmour, 1.15, 0},
+    /* spear general */
+    {0x2A5A5A, 0xE0B48C, 0x1A1A1A, 0x2A1A10, 0x1E3A3A, 0xE8E0D0, 0x2A7A72, kFHNone, kFHatKabuto, kEyesSharp,
+     kFXMoustache | kFXArmour, 1.05, 0},
     /* kunoichi */
-    {0x6A3A5A, 0xF0CCB0, 0x2A1A2E, 0x6A2A6A, 0x4A2A4A, 0xC83A5A, 0x4A2A4A, kFHBun, kFHatNone, kEyesSharp,
+    {0x4A3A5A, 0xF0CCB0, 0x2A1A2E, 0x6A2A6A, 0x3A2A4A, 0x8A3A6A, 0x3A2A4A, kFHBun, kFHatNone, kEyesSharp,
      kFXLips, 0.92, 0},
-    /* crow demon */
-    {0x6A6A8A, 0x3A3A48, 0x1A1A24, 0xE83020, 0x1E1E2A, 0x6A2A2A, 0x1E1A20, kFHWild, kFHatTokin, kEyesBeast,
-     kFXBeak, 1.1, 0},
+    /* archer */
+    {0x5A6A3A, 0xF2CCAE, 0x3A2418, 0x5A3A1A, 0x6A5A3A, 0xE8E0D0, 0xE8E0D0, kFHTied, kFHatBand, kEyesSharp,
+     kFXLips, 0.92, 0},
+    /* bridge monk */
+    {0x8A3A2A, 0xD89C70, 0x2A1A14, 0x2A1A10, 0x2A2A30, 0xC8A040, 0xE8E4DC, kFHBald, kFHatVeil, kEyesSharp,
+     kFXBeard, 1.2, 0},
     /* general */
-    {0x7A2A2A, 0xE0B48C, 0x1A1A1A, 0x2A1A10, 0x2A3050, 0xE8E0D0, 0x5A2A2A, kFHNone, kFHatKabuto, kEyesSharp,
+    {0x3A3020, 0xE0B48C, 0x1A1A1A, 0x2A1A10, 0x1E1A1A, 0xE8C050, 0x2A2424, kFHNone, kFHatKabuto, kEyesSharp,
      kFXMenpo | kFXArmour, 1.08, 0},
-    /* fox spirit */
-    {0x8A2A3A, 0xFAF4F0, 0xF4F0EA, 0xE8A020, 0xC8303A, 0xF8F4F0, 0xE8B83A, kFHLong, kFHatFoxEars, kEyesBeast,
-     kFXEyeMarks | kFXLips, 0.9, 0},
-    /* suzaku lord */
+    /* assassin */
+    {0x5A2A3A, 0xF8F4F0, 0xC8302A, 0x2A1A1A, 0x2A2228, 0xC8302A, 0x2A2228, kFHWild, kFHatNone, kEyesSharp,
+     kFXKumadori | kFXLips, 0.95, 0},
+    /* great tengu */
+    {0x5A7A8A, 0xD0483A, 0xF0ECE4, 0xC89A20, 0x2A2A36, 0xE8E4DC, 0x1E1A20, kFHWild, kFHatTokin, kEyesSharp,
+     kFXLongNose | kFXBeard, 1.1, 0},
+    /* thunder oni */
+    {0x2A3A6A, 0x4A7AB8, 0x2A2228, 0xF8E050, 0xE8B030, 0x3A2A22, 0xE8B030, kFHWild, kFHatNone, kEyesBeast,
+     kFXHorns | kFXFangs, 1.15, 0},
+    /* komainu */
+    {0x3A5A3A, 0xD8B040, 0x3A9A5A, 0xE86A20, 0x8A6A2A, 0xE8C050, 0x8A6A2A, kFHWild, kFHatNone, kEyesBeast,
+     kFXMuzzle | kFXFangs, 1.15, 0},
+    /* vermilion */
     {0xA84A1A, 0xE8BC94, 0x2A1A14, 0x8A2A10, 0x3A1A1A, 0xE8C050, 0xC83020, kFHNone, kFHatKabuto, kEyesSharp,
      kFXMoustache | kFXArmour, 1.08, 0},
     /* core */
-    {0x3A1A3A, 0x4A2A6A, 0x1A1A1A, 0xE82A2A, 0x1A1A1A, 0x1A1A1A, 0xE87A2A, kFHNone, kFHatNone, kEyesBeast,
+    {0x3A1A2A, 0xC83A2A, 0x1A1A1A, 0xF8D040, 0x1A1A1A, 0x1A1A1A, 0xF8A030, kFHNone, kFHatNone, kEyesBeast,
      kFXOrb, 1.0, 0},
-    /* gatekeeper */
-    {0x2A3A5A, 0xD8E4F0, 0x1A1A26, 0x6AA0D8, 0xF4F4F0, 0xD8E0E8, 0xF4F4F0, kFHLong, kFHatTriangle, kEyesSharp,
-     kFXLips, 0.9, 0},
-    /* red oni */
-    {0x5A2A1A, 0xD04A3A, 0x2A1A14, 0xF8E050, 0xE8B030, 0x3A2A22, 0xE8B030, kFHWild, kFHatNone, kEyesBeast,
-     kFXHorns | kFXFangs, 1.2, 0},
-    /* priestess */
-    {0x3A4A6A, 0xF8E8E0, 0xE8E8F4, 0x8A3AC8, 0x6A2A8A, 0xF4F0F8, 0xC83A5A, kFHLong, kFHatCrown, kEyesSharp,
-     kFXLips, 0.9, 0},
-    /* mountain god */
-    {0x2A1A2A, 0x7A5A9A, 0xF0F0F8, 0xE82020, 0x1E1A2A, 0xC8A040, 0xC8A040, kFHWild, kFHatNone, kEyesBeast,
-     kFXHorns | kFXThirdEye | kFXFangs, 1.1, 0},
+    /* gozu */
+    {0x3A3A4A, 0x6A4A3A, 0x2A1E1A, 0xE83020, 0x6A6A74, 0x3A3A44, 0x6A6A74, kFHShort, kFHatNone, kEyesBeast,
+     kFXHorns | kFXMuzzle | kFXNoseRing | kFXArmour, 1.2, 0},
+    /* death lord */
+    {0x1E1A2A, 0xE8E4D8, 0x1A1A1A, 0x7AE0F0, 0x1E1A22, 0x3A3444, 0x1E1A22, kFHNone, kFHatVeil, kEyesNormal,
+     kFXSkull, 1.0, 0},
+    /* sorcerer */
+    {0x4A3A6A, 0xF4E8E0, 0x1A1A22, 0x8A2A8A, 0xF0EEE8, 0x8A4AA8, 0x8A4AA8, kFHShort, kFHatEboshi, kEyesNarrow,
+     kFXMoustache, 0.95, 0},
+    /* nine tails */
+    {0x4A2A5A, 0xFAF4F0, 0xF4F0EA, 0xE8A020, 0x6A3A8A, 0xF8F4F0, 0xE8B83A, kFHLong, kFHatFoxEars, kEyesBeast,
+     kFXEyeMarks | kFXLips, 0.9, 0},
     /* elder */
     {0x7A6A4A, 0xE8C0A0, 0xE8E4DC, 0x3A2A20, 0x5A4A3A, 0xE0D8C8, 0x5A4A3A, kFHBald, kFHatNone, kEyesOld,
      kFXBeard | kFXWrinkles, 1.05, 0},
