@@ -165,6 +165,13 @@ void HairBack(cairo_t* cr, const FaceWho& w, const Inks& k, double hw) {
             cairo_move_to(cr, C + 26, 14);
             cairo_curve_to(cr, C + 36, 22, C + 36, 36, C + 34, 48);
             Stroke(cr, k.hair.light, 1.4);
+            // The ribbon tying the tail.
+            Poly(cr, {{C + 12, 17}, {C + 4, 8}, {C + 2, 16}});
+            FillInk(cr, k.accent.base, 1.1);
+            Poly(cr, {{C + 12, 17}, {C + 22, 10}, {C + 21, 19}});
+            FillInk(cr, k.accent.base, 1.1);
+            Ellipse(cr, C + 12, 17, 3, 3);
+            FillInk(cr, k.accent.dark, 1.0);
             break;
         }
         case kFHLong:

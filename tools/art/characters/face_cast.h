@@ -11,7 +11,7 @@
 
 enum FaceCastWho {
     kCastVillager,
-    kCastHeroine0,  // costume 0: crimson kimono, red headband
+    kCastHeroine0,  // costume 0: white kimono, red hakama, red ribbon
     kCastHeroine1,  // costume 1: violet travelling outfit, green headband
     kCastHeroine2,  // costume 2: battle dress with a red breastplate, gold headband
     // The bosses, as their own sheets draw them.

@@ -13,7 +13,7 @@ const FaceWho kWho[kCastCount] = {
     /* villager */ {0x8A7A5A, 0xE8BC94, 0x3A2A22, 0x3A2418, 0x7A6A4A, 0xE8E0D0, 0x6A8AB0, kFHShort,
                     kFHatScarf, kEyesNormal, kFXStubble, 1.05, 0},
     /* heroine 0 */
-    {0x6A86B8, 0xF6D2B0, 0x2A1F2E, 0x7A4226, 0xC8383A, 0xF4F0E6, 0xE04848, kFHPonytail, kFHatBand, kEyesBig,
+    {0x6A86B8, 0xF6D2B0, 0x2A1F2E, 0x7A4226, 0xF4EEE2, 0xC8262C, 0xD02830, kFHPonytail, kFHatNone, kEyesBig,
      kFXBlush | kFXLips, 0.95, 0},
     /* heroine 1 */
     {0x5A7A62, 0xF6D2B0, 0x2A1F2E, 0x7A4226, 0x5A3A78, 0xD8D0C0, 0x5CA05A, kFHPonytail, kFHatBand, kEyesBig,
@@ -91,7 +91,7 @@ const FaceWho kWho[kCastCount] = {
     {0xA85A7A, 0xF8E0D0, 0x1A1424, 0x4A2A3A, 0xC83A6A, 0xF8F0E0, 0xE8B83A, kFHLong, kFHatNone, kEyesBig,
      kFXLips | kFXBlush, 0.9, 0},
     /* miko */
-    {0x8A3A3A, 0xF6D8C0, 0x1A1420, 0x5A2A2A, 0xF4F2EE, 0xC8303A, 0xC8303A, kFHTied, kFHatNone, kEyesBig,
+    {0x6A4A7A, 0xF6D8C0, 0x1A1420, 0x5A2A2A, 0xF4F2EE, 0x7A4A9A, 0x7A4A9A, kFHTied, kFHatNone, kEyesBig,
      kFXLips | kFXBlush, 0.9, 0},
     /* lord */
     {0x5A4A7A, 0xE8C4A0, 0x1A1A1A, 0x2A1A10, 0x4A3A7A, 0xE8E0D0, 0x1E1A20, kFHTopknot, kFHatEboshi,

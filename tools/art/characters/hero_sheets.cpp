@@ -123,14 +123,16 @@ Outfit HeroBase() {
     return o;
 }
 
-// Costume 0: crimson kimono top, indigo hakama, white headband.
+// Costume 0, as the story pictures show her: white kimono with a red under-collar, red
+// hakama, a red ribbon on her ponytail.
 Outfit HeroCostume0() {
     Outfit o = HeroBase();
-    o.top = MakeTone(0xC8383A);
-    o.bottom = MakeTone(0x2E3C6E);
-    o.belt = MakeTone(0xE8D8B0);
-    o.trim = MakeTone(0xF4F0E6);
-    o.band_tone = MakeTone(0xE04848);
+    o.top = MakeTone(0xF4EEE2);
+    o.bottom = MakeTone(0xC02A2E);
+    o.belt = MakeTone(0x8E1C22);
+    o.trim = MakeTone(0xC8262C);
+    o.band_tone = MakeTone(0xD02830);
+    o.band = false;
     o.legs = kLegHakama;
     o.sleeves_wide = true;
     return o;

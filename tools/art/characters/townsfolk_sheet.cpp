@@ -332,7 +332,7 @@ void DrawTownsfolkSheet(ArtCanvas& c) {
     Outfit lord = WithHat(Folk(0xE8C4A0, 0x1A1A1A, 0x4A3A7A, 0x3A2E5A, 0xE8D8B0, kHairTopknot, kLegHakama),
                           kHatEboshi, 0x1E1A20);
     lord.sleeves_wide = true;
-    Outfit miko = Folk(0xF6D8C0, 0x1A1420, 0xF4F2EE, 0xC8303A, 0xC8303A, kHairLong, kLegHakama);
+    Outfit miko = Folk(0xF6D8C0, 0x1A1420, 0xF4F2EE, 0x7A4A9A, 0x7A4A9A, kHairLong, kLegHakama);
     miko.sleeves_wide = true;
     Outfit monk = Folk(0xE8C0A0, 0x2A2020, 0x3A3A3A, 0x3A3A3A, 0xC88A3A, kHairBald, kLegRobe);
     monk.weapon = kWeaponStaff;
