@@ -72,14 +72,10 @@ float BackdropOffset(float scrollX, int32_t period, float speed) {
     return static_cast<float>(d * speed);
 }
 
-void DrawBackdrop() {
-    PlaceQuad(&BackdropQuad, 0, 0);
-    if (MapState == MAP_STATE_GALLERY_RUN) {
-        DrawQuad(&g_BackdropPictures[GALLERY_PICTURE], &BackdropQuad);
-        return;
-    }
+void DrawBackdropKind(int32_t kind) {
     static const int kSkyPictures[2][3] = {{0, 3, 4}, {7, 8, 6}};
-    switch (BackdropKindOfState(MapState)) {
+    PlaceQuad(&BackdropQuad, 0, 0);
+    switch (kind) {
         case BACKDROP_SKY:
             DrawQuad(&g_BackdropPictures[kSkyPictures[0][CurrentSkyTime()]], &BackdropQuad);
             break;
@@ -104,4 +100,13 @@ void DrawBackdrop() {
         default:
             break;
     }
+}
+
+void DrawBackdrop() {
+    if (MapState == MAP_STATE_GALLERY_RUN) {
+        PlaceQuad(&BackdropQuad, 0, 0);
+        DrawQuad(&g_BackdropPictures[GALLERY_PICTURE], &BackdropQuad);
+        return;
+    }
+    DrawBackdropKind(BackdropKindOfState(MapState));
 }

@@ -24,5 +24,8 @@ int32_t BackdropKindOfState(int32_t mapState);
 // the map's start, wrapped to `period` pixels, times `speed` (1280 and 0.5 for the
 // half-speed picture, 640 and 1 for one moving with the tiles).
 float BackdropOffset(float scrollX, int32_t period, float speed);
-// Draws the current map's backdrop; the first drawing of every map frame.
+// Draws a backdrop of that kind (nothing for an unknown kind).
+void DrawBackdropKind(int32_t kind);
+// Draws the current map's backdrop (the gallery fight has its own picture); the first drawing of every map
+// frame.
 void DrawBackdrop();
