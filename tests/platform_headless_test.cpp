@@ -95,7 +95,7 @@ TEST(HeadlessBoxes, TheFirstOkBoxIsKeptAsTheFatalError) {
 
 TEST(HeadlessInput, ScriptStepsCoverFramesAndNewKeysSendMessages) {
     HeadlessConfig c;
-    c.script = {{2, {0x58}, 0}, {1, {}, 0}, {1, {0x58, 0x1B}, 0}};
+    c.script = {{2, {0x58}, 0}, {1, {}, 0}, {0, {0x5A}, 0}, {1, {0x58, 0x1B}, 0}};  // Z is held for no frame
     headless_Configure(c);
     struct Frame {
         bool x, esc;
@@ -111,6 +111,7 @@ TEST(HeadlessInput, ScriptStepsCoverFramesAndNewKeysSendMessages) {
         EXPECT_EQ(headless_FrameCount(), k + 1);
         EXPECT_EQ((keys[0x58] & 0x80) != 0, want[k].x) << "frame " << k + 1;
         EXPECT_EQ((keys[0x1B] & 0x80) != 0, want[k].esc) << "frame " << k + 1;
+        EXPECT_EQ(keys[0x5A], 0) << "frame " << k + 1;
         std::vector<int> downs;
         for (const SysMessage& m : Drain()) {
             EXPECT_EQ(m.kind, SYS_MSG_KEYDOWN);
@@ -118,6 +119,24 @@ TEST(HeadlessInput, ScriptStepsCoverFramesAndNewKeysSendMessages) {
         }
         EXPECT_EQ(downs, want[k].keyDowns) << "frame " << k + 1;
     }
+}
+
+TEST(HeadlessInput, LongScriptsStayInStep) {
+    // A playthrough-sized script: each frame finds its own step, and quickly.
+    HeadlessConfig c;
+    const uint8_t cycle[3] = {0x25, 0x27, 0x5A};
+    for (int i = 0; i < 100000; i++) c.script.push_back({1, {cycle[i % 3]}, 0});
+    headless_Configure(c);
+    uint8_t keys[256];
+    int wrong = 0;
+    for (int k = 1; k <= 100000; k++) {
+        input_GetKeyboardState(keys);
+        wrong += keys[cycle[(k - 1) % 3]] != 0x80;
+        if (k % 1000 == 0) Drain();
+    }
+    EXPECT_EQ(wrong, 0);
+    input_GetKeyboardState(keys);
+    for (uint8_t vk : cycle) EXPECT_EQ(keys[vk], 0);
 }
 
 TEST(HeadlessInput, PadBitsBecomeARawJoystick) {

@@ -18,6 +18,8 @@ int g_QuestionsAsked = 0;
 bool g_FatalShown = false;
 std::string g_FatalCaption;
 std::string g_FatalText;
+size_t g_StepIndex = 0;         // the script step last found
+uint64_t g_StepFirstFrame = 1;  // the first frame of that step
 
 }  // namespace
 
@@ -26,6 +28,8 @@ void headless_Configure(const HeadlessConfig& config) {
     g_FramesStarted = g_FramesFinished = 0;
     g_Clock = config.clockStart;
     g_QuestionsAsked = 0;
+    g_StepIndex = 0;
+    g_StepFirstFrame = 1;
     g_FatalShown = false;
     g_FatalCaption.clear();
     g_FatalText.clear();
@@ -56,11 +60,16 @@ void HeadlessFinishFrame() {
     if (g_Config.frameHook) g_Config.frameHook(g_FramesFinished, g_Config.hookUser);
 }
 
+// Frames only move forward, so the search goes on from the step found last time: long
+// scripts cost nothing per frame.
 const HeadlessStep* HeadlessStepOfFrame(uint32_t frame) {
-    uint64_t end = 0;
-    for (const HeadlessStep& step : g_Config.script) {
-        end += step.frames;
-        if (frame >= 1 && frame <= end) return &step;
+    if (frame < 1) return nullptr;
+    if (frame < g_StepFirstFrame) g_StepIndex = 0, g_StepFirstFrame = 1;
+    while (g_StepIndex < g_Config.script.size()) {
+        uint64_t end = g_StepFirstFrame + uint64_t(g_Config.script[g_StepIndex].frames);
+        if (frame < end) return &g_Config.script[g_StepIndex];
+        g_StepFirstFrame = end;
+        g_StepIndex++;
     }
     return nullptr;
 }
