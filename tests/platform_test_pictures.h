@@ -1,5 +1,6 @@
 // Pictures and folders the platform tests make at run time.
 #pragma once
+#include <ftw.h>
 #include <jpeglib.h>
 #include <png.h>
 #include <stdlib.h>
@@ -11,10 +12,24 @@
 
 namespace testpics {
 
+// Folders made by TempDir, removed with their contents when the tests end.
+struct TempFolders {
+    std::vector<std::string> paths;
+    ~TempFolders() {
+        for (const std::string& p : paths)
+            nftw(
+                p.c_str(), [](const char* f, const struct stat*, int, FTW*) { return remove(f); }, 16,
+                FTW_DEPTH | FTW_PHYS);
+    }
+};
+
 // A fresh temporary folder.
 inline std::string TempDir() {
+    static TempFolders folders;
     char tmpl[] = "/tmp/miravel2-platform-XXXXXX";
-    return mkdtemp(tmpl);
+    if (!mkdtemp(tmpl)) return "/nonexistent";
+    folders.paths.push_back(tmpl);
+    return tmpl;
 }
 
 // PNG bytes of ARGB texels, with an alpha channel.
