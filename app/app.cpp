@@ -8,6 +8,7 @@
 #include "platform/video.h"
 #include "render/text.h"
 #include "render/texture.h"
+#include "sound/music.h"
 
 uint8_t g_Frame = 4;
 uint8_t g_Windowed = 1;
@@ -26,6 +27,8 @@ void ClearFatalBox() {
 }
 
 void ReleaseAll() {
+    StopMedia();
+    ReleaseMusicSlots();
     ReleaseAllTextures();  // textures go before the device that made them
     video_FreeFont();
     video_Shutdown();
@@ -84,7 +87,7 @@ static bool InitDX8() {
         InitFailBox("DirectXデバイス生成失敗");
         return false;
     }
-    return true;
+    return InitMusic();  // a failing step has shown its box
 }
 
 // Messages first; a frame when the queue is empty and 16 ms have passed since the last
@@ -129,6 +132,8 @@ int GameMain(const char* gameDir) {
     int code = RunMessageLoop();
 
     ReleaseAll();
+    StopAllMusic();
+    CloseMusic();
     input_CloseJoystick();
     sys_Shutdown();
     return code;

@@ -17,6 +17,7 @@ void RunCarryOverSlots();  // mode 11: the carry-over save slot choice
 void ResetRunToNewGame();
 
 // Shared quads set up by every game start, each by the screen that owns it.
-void InitDialogueQuads();   // the dialogue box's box, face and marker quads
-void InitPanelFaceQuad();   // the status panel's face quad
-void InitTownsfolkQuads();  // the twenty 64 x 64 townsfolk quads
+void InitDialogueQuads();    // the dialogue box's box, face and marker quads
+void InitPanelFaceQuad();    // the status panel's face quad
+void InitTownsfolkQuads();   // the twenty 64 x 64 townsfolk quads
+void ResetSaveSlotCursor();  // the save menu's cursor back to the first slot

@@ -4,13 +4,20 @@
 #include "app/modes.h"
 #include "render/game_textures.h"
 #include "render/texture.h"
+#include "sound/music.h"
 
 static void LoadEverythingOnce() {
+    ReleaseMusicSlots();
     for (const GameTexture& t : kGameTextures) {
         LoadTexture(t.slot, t.file);
         if (FatalShown()) return;
         ShowLoadProgress();
     }
+    for (const MusicFile& m : kGameMusicFiles) {
+        if (!LoadMusic(m.slot, m.file, m.looping ? 1 : 0)) return;
+        ShowLoadProgress();
+    }
+    ResetSaveSlotCursor();
     g_GameAssetsLoaded = 1;
 }
 

@@ -5,6 +5,8 @@
 
 #include "app/app.h"
 #include "platform/headless.h"
+#include "sound/music.h"
+#include "world/world_snapshot.h"
 
 namespace {
 
@@ -42,6 +44,26 @@ std::string StateSnapshotJson(uint32_t frame) {
     JsonObject o;
     o.Int("frame", frame);
     o.Int("topMode", g_Frame);
+    // The world's own fields, as a ready JSON fragment.
+    size_t need = FormatWorldSnapshot(nullptr, 0);
+    std::string world(need + 1, '\0');
+    FormatWorldSnapshot(&world[0], world.size());
+    world.resize(need);
+    if (!world.empty()) o.body += (o.body.empty() ? "" : ", ") + world;
+    o.Int("loadData", g_LoadData);
+    o.Int("currentTrack", g_CurrentTrack);
+    {
+        JsonObject a;
+        a.Int("track", GetPlayingTrack());
+        const char* media = GetPlayingMedia();
+        a.Field("media", media ? Quote(media) : "null");
+        int32_t slots[64];
+        int n = TakeStartedEffects(slots, 64);
+        std::string list = "[";
+        for (int i = 0; i < n; i++) list += (i ? ", " : "") + std::to_string(slots[i]);
+        a.Field("effects", list + "]");
+        o.Field("audio", a.Close());
+    }
     if (headless_FatalShown()) {
         JsonObject f;
         f.Field("caption", Quote(headless_FatalCaption()));

@@ -43,4 +43,5 @@ struct ArtRegistrar {
 #define ART_CAT2(a, b) a##b
 #define ART_CAT(a, b) ART_CAT2(a, b)
 // ART_PICTURE("AE00249", 512, 512, DrawHeroSheet0, "heroine, costume 0");
-#define ART_PICTURE(name, w, h, fn, what) static ArtRegistrar ART_CAT(art_registrar_, __LINE__)(name, w, h, fn, what)
+#define ART_PICTURE(name, w, h, fn, what) \
+    static ArtRegistrar ART_CAT(art_registrar_, __LINE__)(name, w, h, fn, what)

@@ -135,8 +135,10 @@ int main(int argc, char** argv) {
     const char* contact = nullptr;
     const char* only = nullptr;
     for (int i = 2; i + 1 < argc; i += 2) {
-        if (!strcmp(argv[i], "--contact")) contact = argv[i + 1];
-        else if (!strcmp(argv[i], "--only")) only = argv[i + 1];
+        if (!strcmp(argv[i], "--contact"))
+            contact = argv[i + 1];
+        else if (!strcmp(argv[i], "--only"))
+            only = argv[i + 1];
     }
     mkdir(outDir.c_str(), 0755);
     std::vector<ArtPicture> pics = ArtRegistry();
