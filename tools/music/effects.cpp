@@ -63,7 +63,7 @@ std::vector<float> Hit() {
 }
 
 std::vector<float> Clash() {
-    std::vector<float> s(Frames(0.8));
+    std::vector<float> s(Frames(1.1));
     Noise n;
     BandPass bp;
     const double partials[] = {1187, 2731, 3923, 5310, 6645};
@@ -112,7 +112,7 @@ std::vector<float> Special() {
 }
 
 std::vector<float> Marker() {
-    std::vector<float> s(Frames(1.0));
+    std::vector<float> s(Frames(1.4));
     const double f0 = 1318.5;  // E6
     const double ratios[] = {1.0, 2.0, 2.76, 5.4};
     const double taus[] = {0.45, 0.25, 0.18, 0.08};

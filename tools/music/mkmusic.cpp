@@ -55,6 +55,7 @@ int main(int argc, char** argv) {
         if (!only.empty() && only != e.file) continue;
         std::vector<float> s = MakeEffect(e.kind);
         ScaleTo(s, e.peak);
+        FadeOut(s, 1, 0.08);  // whatever still rings ends without a click
         if (!WriteWav(out + "/" + e.file + ".xml", s, 1)) {
             std::fprintf(stderr, "mkmusic: cannot write %s\n", e.file);
             return 1;
