@@ -3,11 +3,28 @@
 #include "player/hero.h"
 
 #include "app/input.h"
+#include "render/face.h"
 #include "render/game_textures.h"
 #include "world/grid.h"
 #include "world/run_state.h"
+#include "world/status_panel.h"
 
 HeroRecord Hero;
+int32_t HitCount;
+int32_t HitCountTimer;
+uint8_t HitCountOn;
+uint8_t special3Block;
+
+int HeroFaceCell() {
+    const bool full = Hero.gauge >= HERO_GAUGE_FULL;
+    if (Hero.costume == 0) return full ? 2 : 1;
+    if (Hero.costume == 2) return full ? 62 : 41;
+    return full ? 21 : 9;
+}
+
+void SelectHeroFace() {
+    SelectFaceCell(&StatusPanel.face, HeroFaceCell());
+}
 
 void HeroHitRectFromBody() {
     HitRectFromQuad(&Hero.hitRect, &Hero.body, 29, 29, 31, 0);
