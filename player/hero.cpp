@@ -1,12 +1,8 @@
-// The heroine's record, her resets and a first, plain version of her frame: standing,
-// turning, jumping, falling and collapsing.
+// The heroine's record and globals, her reset on every map entry and her new-game values.
 #include "player/hero.h"
 
-#include "app/input.h"
 #include "render/face.h"
-#include "render/game_textures.h"
 #include "world/grid.h"
-#include "world/run_state.h"
 #include "world/status_panel.h"
 
 HeroRecord Hero;
@@ -14,6 +10,10 @@ int32_t HitCount;
 int32_t HitCountTimer;
 uint8_t HitCountOn;
 uint8_t special3Block;
+
+void HeroHitRectFromBody() {
+    HitRectFromQuad(&Hero.hitRect, &Hero.body, 29, 29, 31, 0);
+}
 
 int HeroFaceCell() {
     const bool full = Hero.gauge >= HERO_GAUGE_FULL;
@@ -24,10 +24,6 @@ int HeroFaceCell() {
 
 void SelectHeroFace() {
     SelectFaceCell(&StatusPanel.face, HeroFaceCell());
-}
-
-void HeroHitRectFromBody() {
-    HitRectFromQuad(&Hero.hitRect, &Hero.body, 29, 29, 31, 0);
 }
 
 void ResetHero() {
@@ -47,9 +43,10 @@ void ResetHero() {
     InitQuad(&Hero.effect[2], 320, 32, 255);
     PlaceQuad(&Hero.effect[2], 0, 352);
     HeroHitRectFromBody();
-    Hero.state = 0;
-    Hero.life = 0;
+    Hero.state = HERO_CONTROL;
+    Hero.life = HERO_NORMAL;
     Hero.hitTimer = 0;
+    SelectHeroFace();
 }
 
 void ResetHeroForNewGame() {
@@ -69,74 +66,20 @@ void ResetHeroForNewGame() {
     Hero.fall.jumpSpeed = -14;
     Hero.fall.jumpRequest = 0;
     Hero.fall.onGround = 1;
-    Hero.state = 0;
-    Hero.life = 0;
+    Hero.state = HERO_CONTROL;
+    Hero.life = HERO_NORMAL;
     Hero.hitTimer = 0;
+    Hero.lastDamage = 0;
     Hero.animCount = 0;
     Hero.moveTimer = 0;
     Hero.phase = 0;
     Hero.comboMove = 0;
     Hero.specialMove = 0;
+    Hero.spare = 0;
     Hero.hintOption = 1;
     Hero.pauseFlash = 0;
+    special3Block = 0;
+    HitCount = 0;
+    HitCountTimer = 0;
     ResetHero();
-}
-
-// Cell (c, r) of an 8 x 8 body sheet; facing left mirrors it.
-static void ShowBodyCell(int c, int r) {
-    const float l = c / 8.0f, rr = (c + 1) / 8.0f, t = r / 8.0f, b = (r + 1) / 8.0f;
-    if (Hero.facing == 3) {
-        SetQuadUV(&Hero.body, rr - 0.001f, l, t, b);
-    } else {
-        SetQuadUV(&Hero.body, l, rr, t, b);
-    }
-}
-
-void UpdateHero() {
-    Hero.fall.jumpRequest = 0;
-    Hero.effectOn[2] = 0;
-    if (Hero.hp <= 0) Hero.life = 2;
-    if (Hero.y > HERO_FALL_OUT_Y) Hero.life = 4;
-    if (EventActive) return;
-
-    const bool left = KeyDown(VK_LEFT) || (PadFlags & PAD_LEFT) != 0;
-    const bool right = KeyDown(VK_RIGHT) || (PadFlags & PAD_RIGHT) != 0;
-    const bool jump = KeyDown(VK_C) || (PadFlags & PAD_C) != 0;
-    switch (Hero.life) {
-        case 0:
-            // Control. The sword moves, the guard and the dash come with her moves; until
-            // then only standing, turning and jumping exist.
-            if (Hero.state != 0) break;
-            if (Hero.hitTimer < 0) Hero.hitTimer = 0;
-            if (right && !left) Hero.facing = 2;
-            if (left && !right) Hero.facing = 3;
-            ShowBodyCell(0, 0);
-            if (jump && KeyHeld == 0) Hero.fall.jumpRequest = 1;
-            FallStep(&Hero.body, &Hero.hitRect, &Hero.y, &Hero.fall);
-            break;
-        case 2:
-            // Collapse: three cells over 40 frames, then she is dead and the world stops.
-            ShowBodyCell(Hero.phase < 15 ? 1 : (Hero.phase < 30 ? 2 : 3), 1);
-            FallStep(&Hero.body, &Hero.hitRect, &Hero.y, &Hero.fall);
-            Hero.phase += 1;
-            if (Hero.phase >= HERO_COLLAPSE_FRAMES) {
-                Hero.phase = 0;
-                Hero.life = 4;
-                EventActive = 1;
-            }
-            break;
-        case 4:
-            EventActive = 1;
-            break;
-        default:
-            break;
-    }
-    HeroHitRectFromBody();
-}
-
-void DrawHero() {
-    TextureSlot* sheet = &g_HeroSheet[2];
-    if (Hero.costume == 0) sheet = &g_HeroSheet[0];
-    if (Hero.costume == 2) sheet = &g_HeroSheet[3];
-    DrawQuad(sheet, &Hero.body);
 }

@@ -35,7 +35,7 @@ void SetEffectCell(SpriteQuad* q, SheetCell c, int32_t facing, bool upsideDown) 
     const float t = c.y / 1024.0f, b = (c.y + c.h) / 1024.0f;
     const float top = upsideDown ? b : t, bottom = upsideDown ? t : b;
     if (facing == 3) {
-        SetQuadUV(q, r - 0.001f, l, top, bottom);
+        SetQuadUV(q, r, l, top, bottom);
     } else {
         SetQuadUV(q, l, r, top, bottom);
     }
@@ -49,7 +49,7 @@ void ShowHeroCell(int cell) {
     const int c = cell % 8, r = cell / 8;
     const float l = c / 8.0f, rr = (c + 1) / 8.0f, t = r / 8.0f, b = (r + 1) / 8.0f;
     if (Hero.facing == 3) {
-        SetQuadUV(&Hero.body, rr - 0.001f, l, t, b);
+        SetQuadUV(&Hero.body, rr, l, t, b);
     } else {
         SetQuadUV(&Hero.body, l, rr, t, b);
     }

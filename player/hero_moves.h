@@ -61,3 +61,9 @@ void EndHeroMove();
 bool RunComboMove();
 bool RunSpecial();
 bool RunDash();
+
+// Frames first, first + step, ... up to last on which a move plays its sound.
+struct SoundFrames {
+    int16_t first, last, step;
+};
+bool IsSoundFrame(const SoundFrames* frames, int count, int32_t T);
