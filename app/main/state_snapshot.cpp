@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "app/app.h"
+#include "enemies/enemies.h"
 #include "platform/headless.h"
 #include "sound/music.h"
 #include "world/world_snapshot.h"
@@ -50,6 +51,26 @@ std::string StateSnapshotJson(uint32_t frame) {
     FormatWorldSnapshot(&world[0], world.size());
     world.resize(need);
     if (!world.empty()) o.body += (o.body.empty() ? "" : ", ") + world;
+    {
+        // The regular enemies in play: every slot of a counted pool whose life is not 3.
+        std::string list = "[";
+        for (int32_t kind = 1; kind <= ENEMY_KINDS; kind++) {
+            for (int32_t i = 0; i < EnemyCounts[kind - 1]; i++) {
+                const Actor& a = EnemyPools[kind - 1][i];
+                if (a.life == LIFE_INACTIVE) continue;
+                JsonObject e;
+                e.Int("kind", kind);
+                e.Int("slot", i);
+                e.Field("x", std::to_string(a.x));
+                e.Field("y", std::to_string(a.y));
+                e.Int("life", a.life);
+                e.Int("hp", a.hp);
+                e.Int("state", a.state);
+                list += (list.size() > 1 ? ", " : "") + e.Close();
+            }
+        }
+        o.Field("enemies", list + "]");
+    }
     o.Int("loadData", g_LoadData);
     o.Int("currentTrack", g_CurrentTrack);
     {
