@@ -1,13 +1,10 @@
-// Who is drawn in each of the 90 cells of the face sheet (cell n: column n % 10, row n / 10)
-// and with which expression. The game's fixed uses: 0 anonymous townsfolk; the heroine's
-// panel faces 1/2 (costume 0, gauge below full / full), 9/21 (costume 1), 41/62 (costume 2);
-// the boss portraits of the gallery rows 0-20: 11, 13, 18, 20, 23, 34, 42, 45, 32, 25, 27,
-// 16, 56, 60, 67, 59, 71, 47, 72, 75, 82, drawn after the bosses' own sheets (rows 3 and 9 are
-// the same ninja master, who also travels as a seller: more of his faces in 22, 24, 26);
-// line faces 3 (the switch), 39 and 40 (the heroine in costume 2), 74 (the court sorcerer
-// before his fight in the hall), 77 (the shrine maiden who leaves the hall). Every other cell
-// is a further expression of a character for the story's lines.
+// Who is drawn in each of the 90 cells of the face sheet, read from content/faces.txt (the one
+// place that says it; its comment lists the cells the game itself relies on). The enums are the
+// drawing vocabulary of the face painter; the file names them in snake case.
 #pragma once
+#include <cstdio>
+#include <cstring>
+#include <string>
 
 enum FaceCastWho {
     kCastVillager,
@@ -73,104 +70,70 @@ struct FaceCastCell {
     FaceCastMood mood;
 };
 
-const FaceCastCell kFaceCast[90] = {
-    // 0-9
-    {kCastVillager, kCastNeutral},
-    {kCastHeroine0, kCastNeutral},
-    {kCastHeroine0, kCastFierce},
-    {kCastHeroine0, kCastSurprised},
-    {kCastHeroine0, kCastSmile},
-    {kCastHeroine0, kCastAngry},
-    {kCastHeroine0, kCastSad},
-    {kCastHeroine0, kCastShout},
-    {kCastHeroine0, kCastCalm},
-    {kCastHeroine1, kCastNeutral},
-    // 10-19
-    {kCastHeroine1, kCastSmile},
-    {kCastMountainOni, kCastAngry},
-    {kCastHeroine1, kCastSurprised},
-    {kCastApe, kCastAngry},
-    {kCastHeroine1, kCastAngry},
-    {kCastHeroine1, kCastSad},
-    {kCastAssassin, kCastSmug},
-    {kCastHeroine1, kCastCalm},
-    {kCastBanditChief, kCastGrin},
-    {kCastHeroine1, kCastShout},
-    // 20-29
-    {kCastNinja, kCastAngry},
-    {kCastHeroine1, kCastFierce},
-    {kCastNinja, kCastSmile},
-    {kCastArmouredLord, kCastAngry},
-    {kCastNinja, kCastNeutral},
-    {kCastNinja, kCastFierce},
-    {kCastNinja, kCastSurprised},
-    {kCastGeneral, kCastShout},
-    {kCastElder, kCastNeutral},
-    {kCastElder, kCastSmile},
-    // 30-39
-    {kCastMaster, kCastNeutral},
-    {kCastMaster, kCastAngry},
-    {kCastBridgeMonk, kCastAngry},
-    {kCastPrincess, kCastNeutral},
-    {kCastSpearGeneral, kCastAngry},
-    {kCastPrincess, kCastSad},
-    {kCastBoy, kCastSmile},
-    {kCastMonk, kCastCalm},
-    {kCastLord, kCastNeutral},
-    {kCastHeroine2, kCastAngry},
-    // 40-49
-    {kCastHeroine2, kCastSurprised},
-    {kCastHeroine2, kCastNeutral},
-    {kCastKunoichi, kCastSmug},
-    {kCastHeroine2, kCastSmile},
-    {kCastHeroine2, kCastSad},
-    {kCastArcher, kCastAngry},
-    {kCastHeroine2, kCastShout},
-    {kCastGozu, kCastAngry},
-    {kCastHeroine2, kCastCalm},
-    {kCastMerchant, kCastSmile},
-    // 50-59
-    {kCastMerchant, kCastNeutral},
-    {kCastInnkeeper, kCastSmile},
-    {kCastGirl, kCastSmile},
-    {kCastOldWoman, kCastSmile},
-    {kCastCaptain, kCastAngry},
-    {kCastShinobi, kCastNeutral},
-    {kCastGreatTengu, kCastShout},
-    {kCastTownswoman, kCastNeutral},
-    {kCastFarmer, kCastSmile},
-    {kCastVermilion, kCastAngry},
-    // 60-69
-    {kCastThunderOni, kCastShout},
-    {kCastLord, kCastAngry},
-    {kCastHeroine2, kCastFierce},
-    {kCastHeroine0, kCastHurt},
-    {kCastHeroine1, kCastHurt},
-    {kCastHeroine2, kCastHurt},
-    {kCastHeroine0, kCastGrin},
-    {kCastKomainu, kCastAngry},
-    {kCastPrincess, kCastSmile},
-    {kCastGirl, kCastSurprised},
-    // 70-79
-    {kCastBoy, kCastSurprised},
-    {kCastCore, kCastAngry},
-    {kCastDeathLord, kCastAngry},
-    {kCastElder, kCastSad},
-    {kCastSorcerer, kCastSmug},
-    {kCastSorcerer, kCastAngry},
-    {kCastMiko, kCastSmile},
-    {kCastMiko, kCastNeutral},
-    {kCastMiko, kCastSad},
-    {kCastMaster, kCastSmile},
-    // 80-89
-    {kCastShinobi, kCastSmile},
-    {kCastHeroine1, kCastGrin},
-    {kCastNineTails, kCastAngry},
-    {kCastNineTails, kCastSmug},
-    {kCastHeroine2, kCastGrin},
-    {kCastInnkeeper, kCastNeutral},
-    {kCastFarmer, kCastNeutral},
-    {kCastMonk, kCastSmile},
-    {kCastTownswoman, kCastSurprised},
-    {kCastVillager, kCastSmile},
-};
+constexpr int kFaceCells = 90;
+
+const char* const kCastNames[kCastCount] = {
+    "villager",     "heroine_0", "heroine_1",     "heroine_2",     "mountain_oni", "ape",
+    "bandit_chief", "ninja",     "armoured_lord", "spear_general", "kunoichi",     "archer",
+    "bridge_monk",  "general",   "assassin",      "great_tengu",   "thunder_oni",  "komainu",
+    "vermilion",    "core",      "gozu",          "death_lord",    "sorcerer",     "nine_tails",
+    "elder",        "master",    "princess",      "miko",          "lord",         "merchant",
+    "innkeeper",    "boy",       "girl",          "old_woman",     "captain",      "shinobi",
+    "townswoman",   "farmer",    "monk"};
+const char* const kMoodNames[] = {"neutral", "smile", "grin", "angry", "sad",   "surprised",
+                                  "shout",   "calm",  "smug", "hurt",  "fierce"};
+constexpr int kMoodCount = sizeof(kMoodNames) / sizeof(kMoodNames[0]);
+
+// Reads the cast file: one line "cell who mood" per cell, '#' comments, every cell exactly
+// once. On failure *error says the line and what is wrong.
+inline bool LoadFaceCast(const char* path, FaceCastCell cast[kFaceCells], std::string* error) {
+    FILE* f = std::fopen(path, "r");
+    if (!f) {
+        *error = std::string(path) + ": cannot open";
+        return false;
+    }
+    bool seen[kFaceCells] = {};
+    char line[256];
+    int lineNo = 0;
+    bool ok = true;
+    while (ok && std::fgets(line, sizeof line, f)) {
+        ++lineNo;
+        char* hash = std::strchr(line, '#');
+        if (hash) *hash = '\0';
+        int cell = -1;
+        char who[64] = "", mood[64] = "", extra[8] = "";
+        const int got = std::sscanf(line, "%d %63s %63s %7s", &cell, who, mood, extra);
+        if (got <= 0) continue;  // blank or comment
+        auto fail = [&](const std::string& what) {
+            *error = std::string(path) + " line " + std::to_string(lineNo) + ": " + what;
+            ok = false;
+        };
+        int w = -1, m = -1;
+        for (int i = 0; i < kCastCount; ++i)
+            if (!std::strcmp(who, kCastNames[i])) w = i;
+        for (int i = 0; i < kMoodCount; ++i)
+            if (!std::strcmp(mood, kMoodNames[i])) m = i;
+        if (got != 3) {
+            fail("expected \"cell who mood\"");
+        } else if (cell < 0 || cell >= kFaceCells) {
+            fail("cell " + std::to_string(cell) + " is outside 0-89");
+        } else if (seen[cell]) {
+            fail("cell " + std::to_string(cell) + " is given twice");
+        } else if (w < 0) {
+            fail(std::string("unknown character '") + who + "'");
+        } else if (m < 0) {
+            fail(std::string("unknown expression '") + mood + "'");
+        } else {
+            seen[cell] = true;
+            cast[cell] = FaceCastCell{static_cast<FaceCastWho>(w), static_cast<FaceCastMood>(m)};
+        }
+    }
+    std::fclose(f);
+    for (int n = 0; ok && n < kFaceCells; ++n) {
+        if (!seen[n]) {
+            *error = std::string(path) + ": cell " + std::to_string(n) + " is missing";
+            ok = false;
+        }
+    }
+    return ok;
+}

@@ -1,5 +1,6 @@
-// The face sheet: 90 portraits of 96 x 96 in 10 columns by 9 rows (cast in face_cast.h).
+// The face sheet: 90 portraits of 96 x 96 in 10 columns by 9 rows (cast in content/faces.txt).
 #include <cstdio>
+#include <cstdlib>
 
 #include "tools/art/characters/face.h"
 #include "tools/art/characters/face_cast.h"
@@ -137,11 +138,17 @@ void PaintFace(cairo_t* cr, const void* ctx) {
 }
 
 void DrawFaceSheet(ArtCanvas& c) {
+    static FaceCastCell cast[kFaceCells];
+    std::string error;
+    if (!LoadFaceCast(MIRAVEL_SOURCE_DIR "/content/faces.txt", cast, &error)) {
+        fprintf(stderr, "mkart: %s\n", error.c_str());
+        exit(1);
+    }
     for (int n = 0; n < 90; n++) {
         int col = n % 10, row = n / 10;
         char what[32];
         snprintf(what, sizeof what, "AE00109 face %d", n);
-        PaintCell(c, col * 96, row * 96, 96, 96, PaintFace, &kFaceCast[n], what);
+        PaintCell(c, col * 96, row * 96, 96, 96, PaintFace, &cast[n], what);
         char label[8];
         snprintf(label, sizeof label, "%d", n);
         c.Cell(col * 96, row * 96, 96, 96, label);
