@@ -1,4 +1,4 @@
-// mkart OUTDIR [--contact FILE.png] [--only NAME]
+// mkart OUTDIR|- [--contact FILE.png] [--contact-pages DIR] [--only NAME]
 // Draws every picture of the game into OUTDIR/NAME.xml (PNG bytes inside).
 #include <sys/stat.h>
 
@@ -108,6 +108,44 @@ static bool WriteContactSheet(const std::vector<ArtPicture>& pics, const char* f
     return st == CAIRO_STATUS_SUCCESS;
 }
 
+// One page per picture at full size (magenta, the transparent colour, shown as it is), with
+// every rectangle the game draws from outlined and named.
+static bool WriteContactPages(const std::vector<ArtPicture>& pics, const std::string& dir) {
+    mkdir(dir.c_str(), 0755);
+    for (const ArtPicture& p : pics) {
+        std::vector<ArtCell> cells;
+        cairo_surface_t* s = Render(p, &cells);
+        const int head = 24;
+        cairo_surface_t* page = cairo_image_surface_create(CAIRO_FORMAT_RGB24, p.w, p.h + head);
+        cairo_t* cr = cairo_create(page);
+        FillRect(cr, 0, 0, p.w, p.h + head, Hex(0x303030));
+        char text[200];
+        snprintf(text, sizeof text, "%s %dx%d %s", p.name, p.w, p.h, p.what ? p.what : "");
+        DrawText(cr, text, 4, 4, 13, Hex(0xFFFFFF));
+        cairo_set_source_surface(cr, s, 0, head);
+        cairo_paint(cr);
+        cairo_set_line_width(cr, 1.0);
+        for (const ArtCell& c : cells) {
+            cairo_set_source_rgb(cr, 0, 1, 1);
+            cairo_rectangle(cr, c.x + 0.5, c.y + head + 0.5, c.w - 1, c.h - 1);
+            cairo_stroke(cr);
+            if (!c.label.empty()) {
+                const double size = c.h < 24 ? 8 : 10;
+                FillRect(cr, c.x + 1, c.y + head + 1, std::min(c.w - 2, 6.0 * c.label.size()), size + 2,
+                         Hex(0x000000));
+                DrawText(cr, c.label.c_str(), c.x + 2, c.y + head + 1, size, Hex(0x40FFFF));
+            }
+        }
+        cairo_destroy(cr);
+        cairo_surface_destroy(s);
+        std::string path = dir + "/" + p.name + ".png";
+        cairo_status_t st = cairo_surface_write_to_png(page, path.c_str());
+        cairo_surface_destroy(page);
+        if (st != CAIRO_STATUS_SUCCESS) return false;
+    }
+    return true;
+}
+
 static void DrawStandIn(ArtCanvas& c) {
     FillRect(c.cr, 0, 0, c.w, c.h, Hex(0x808080));
     StrokeRect(c.cr, 0, 0, c.w, c.h, Hex(0xFFFFFF), 4);
@@ -128,19 +166,23 @@ static void AddStandIns(std::vector<ArtPicture>& pics) {
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        fprintf(stderr, "usage: mkart OUTDIR [--contact FILE.png] [--only NAME]\n");
+        fprintf(stderr, "usage: mkart OUTDIR [--contact FILE.png] [--contact-pages DIR] [--only NAME]\n");
         return 2;
     }
     std::string outDir = argv[1];
     const char* contact = nullptr;
     const char* only = nullptr;
+    const char* pages = nullptr;
     for (int i = 2; i + 1 < argc; i += 2) {
         if (!strcmp(argv[i], "--contact"))
             contact = argv[i + 1];
+        else if (!strcmp(argv[i], "--contact-pages"))
+            pages = argv[i + 1];
         else if (!strcmp(argv[i], "--only"))
             only = argv[i + 1];
     }
-    mkdir(outDir.c_str(), 0755);
+    const bool writePictures = outDir != "-";  // "-": only the contact sheet or pages
+    if (writePictures) mkdir(outDir.c_str(), 0755);
     std::vector<ArtPicture> pics = ArtRegistry();
     AddStandIns(pics);
     std::sort(pics.begin(), pics.end(),
@@ -153,12 +195,16 @@ int main(int argc, char** argv) {
     }
     int written = 0;
     for (const ArtPicture& p : pics) {
-        if (only && strcmp(only, p.name)) continue;
+        if (!writePictures || (only && strcmp(only, p.name))) continue;
         if (!WritePicture(p, outDir)) return 1;
         written++;
     }
     if (contact && !WriteContactSheet(pics, contact)) {
         fprintf(stderr, "mkart: cannot write %s\n", contact);
+        return 1;
+    }
+    if (pages && !WriteContactPages(pics, pages)) {
+        fprintf(stderr, "mkart: cannot write the contact pages into %s\n", pages);
         return 1;
     }
     printf("mkart: %d pictures written to %s\n", written, outDir.c_str());
