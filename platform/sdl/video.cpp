@@ -2,7 +2,9 @@
 // present scales it into the window with its shape kept (black bars around it).
 #include <cstdio>
 
+#include "platform/common/picture.h"
 #include "platform/common/render_core.h"
+#include "platform/system.h"
 #include "platform/video.h"
 
 namespace {
@@ -15,6 +17,23 @@ bool g_OnDummyDriver = false;
 
 void SetErr(char* err, size_t errSize, const char* what) {
     if (err && errSize) snprintf(err, errSize, "%s: %s", what, SDL_GetError());
+}
+
+// The window's icon, drawn by the build into DATA/icon.xml; without it the window keeps
+// the desktop's default icon.
+void SetWindowIcon() {
+    char path[1024];
+    std::vector<uint8_t> bytes;
+    Picture pic;
+    char err[256];
+    if (!ReadWholeFile(sys_GamePath("DATA\\icon.xml", path, sizeof path), &bytes, err, sizeof err) ||
+        !DecodePicture(bytes.data(), bytes.size(), 0xFFFF00FFu, &pic, err, sizeof err))
+        return;
+    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(pic.argb.data(), pic.width, pic.height, 32,
+                                                        pic.width * 4, SDL_PIXELFORMAT_ARGB8888);
+    if (!s) return;
+    SDL_SetWindowIcon(g_Window, s);
+    SDL_FreeSurface(s);
 }
 
 bool IsScreenless(const char* driver) {
@@ -77,6 +96,7 @@ bool video_Init(const char* title, bool fullscreen, bool smooth, char* err, size
         return false;
     }
     SDL_SetWindowMinimumSize(g_Window, 160, 120);
+    SetWindowIcon();
     SDL_ShowCursor(SDL_DISABLE);
     SDL_StopTextInput();  // keys only: no text or input-method events
     if (!g_OnDummyDriver)
