@@ -142,7 +142,7 @@ TEST_F(InGame, SomeMapsTestTheirExitsOnlyWhileTheWorldRuns) {
     MapExit left = TestExit(-32, 1e30f, 5, 288, -7276);
     MapInfo map{};
     map.number = 26;
-    map.exits = &left;
+    map.exits[0] = left;
     map.exitCount = 1;
     map.exitsOnlyWhileWorldRuns = 1;
     MapState = 53;

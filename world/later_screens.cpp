@@ -5,7 +5,10 @@
 
 #define LATER_SCREEN __attribute__((weak))
 
+#include "player/hero.h"
+#include "world/map_hooks.h"
 #include "world/map_state.h"
+#include "world/map_table.h"
 #include "world/run_state.h"
 
 LATER_SCREEN void SaveMenuEnter() {}
@@ -38,3 +41,31 @@ LATER_SCREEN void RunGalleryFight() {}
 LATER_SCREEN void ResetStatusPanel() {}
 LATER_SCREEN void DrawStatusPanel() {}
 LATER_SCREEN void RunTownsfolkTalk(int) {}
+
+// What maps bring with them (world/map_hooks.h): no townsfolk, enemies or bosses yet.
+LATER_SCREEN void SpawnTownsfolk(int32_t) {}
+LATER_SCREEN void RunTownsfolk(int32_t) {}
+LATER_SCREEN void DrawTownsfolk(int32_t) {}
+LATER_SCREEN void SpawnMapEnemies(int32_t) {}
+LATER_SCREEN void RunMapEnemies(int32_t) {}
+LATER_SCREEN void DrawMapEnemies(int32_t) {}
+LATER_SCREEN void SpawnMapBosses(int32_t) {}
+LATER_SCREEN void RunMapBosses(int32_t) {}
+LATER_SCREEN void DrawMapBosses(int32_t) {}
+// No scene is written yet: a map whose entry stopped the world for its opening scene gets
+// it back at once, unless a talk, the menu, the inn, a special move's dim or her death holds it.
+LATER_SCREEN void RunMapScenes(int32_t map) {
+    const MapInfo* m = FindMap(map);
+    if (!m || m->entryLockUntilFlag == NO_FLAG || StoryFlags[m->entryLockUntilFlag]) return;
+    if (!EventActive || MenuOpen || ShopActive || Hero.pauseFlash) return;
+    if (Hero.life == HERO_COLLAPSING || Hero.life == HERO_DEAD) return;
+    for (uint8_t talk : TalkSlot) {
+        if (talk) return;
+    }
+    EventActive = 0;
+    AdvanceLock = 0;
+}
+// The switch works at once.
+LATER_SCREEN bool RunSwitchScene(int32_t) {
+    return true;
+}

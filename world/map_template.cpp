@@ -4,6 +4,7 @@
 #include "world/backdrop.h"
 #include "world/grid.h"
 #include "world/later_screens.h"
+#include "world/map_hooks.h"
 #include "world/map_state.h"
 #include "world/map_table.h"
 #include "world/run_state.h"
@@ -26,6 +27,13 @@ static bool CondHolds(const StoryCond& c) {
         default:
             return true;
     }
+}
+
+bool StoryCondsHold(const StoryCond* conds, int count) {
+    for (int i = 0; i < count; ++i) {
+        if (!CondHolds(conds[i])) return false;
+    }
+    return true;
 }
 
 static bool HeightHolds(uint8_t test, float h) {
@@ -53,10 +61,7 @@ static bool ExitHolds(const MapExit& e) {
         if (!up || Hero.state != 0) return false;
     }
     if (!HeightHolds(e.heightTest, e.height)) return false;
-    for (const StoryCond& c : e.cond) {
-        if (!CondHolds(c)) return false;
-    }
-    return true;
+    return StoryCondsHold(e.cond, CONDS_MAX);
 }
 
 void RunMapExits(const MapExit* exits, int count) {
@@ -70,13 +75,23 @@ void RunMapExits(const MapExit* exits, int count) {
     }
 }
 
+// Rows 0-11 of a map whose layers are not there: empty, so that it can still be entered.
+static const uint8_t kEmptyLayers[2 * 12 * GRID_COLUMNS] = {};
+
 void EnterMap(const MapInfo* map) {
     ResetStatusPanel();
     ResetHero();
     ResetScenery();
-    if (map->spawn) map->spawn();
+    if (map->hasTownsfolk) SpawnTownsfolk(map->number);
+    if (map->hasEnemies) SpawnMapEnemies(map->number);
+    if (map->bossCount > 0) SpawnMapBosses(map->number);
+    if (map->entryLockUntilFlag != NO_FLAG && !FlagAt(map->entryLockUntilFlag, StoryFlags)) {
+        AdvanceLock = 1;
+        EventActive = 1;
+    }
     const uint8_t* layers = MapLayers(map->number);
-    if (layers) CopyMapLayers(layers, layers + 12 * GRID_COLUMNS);
+    if (!layers) layers = kEmptyLayers;
+    CopyMapLayers(layers, layers + 12 * GRID_COLUMNS);
     if (map->entryEdits) map->entryEdits();
     if (map->innPrice != INN_UNCHANGED) InnPrice = map->innPrice;
     if (map->music != NO_MUSIC && (map->musicFlag == NO_FLAG || FlagAt(map->musicFlag, StoryFlags))) {
@@ -85,19 +100,25 @@ void EnterMap(const MapInfo* map) {
 }
 
 void RunMap(const MapInfo* map) {
+    const int32_t n = map->number;
     if (EventActive == 0) {
         UpdateHero();
-        if (map->update) map->update();
+        if (map->hasEnemies) RunMapEnemies(n);
+        if (map->bossCount > 0) RunMapBosses(n);
+        if (map->hasTownsfolk) RunTownsfolk(n);
     }
     DrawBackdrop();
     ScrollAndDrawTiles();
-    if (map->draw) map->draw();
+    if (map->hasTownsfolk) DrawTownsfolk(n);
+    if (map->hasEnemies) DrawMapEnemies(n);
+    if (map->bossCount > 0) DrawMapBosses(n);
     DrawHero();
     DrawStatusPanel();
     for (int i = 0; i < 10; ++i) {
         if (TalkSlot[i]) RunTownsfolkTalk(i);
     }
-    if (map->scenes) map->scenes();
+    if (map->runExtras) map->runExtras();
+    if (map->sceneCount > 0) RunMapScenes(n);
     if (map->exitsOnlyWhileWorldRuns && EventActive != 0) return;
     RunMapExits(map->exits, map->exitCount);
 }
