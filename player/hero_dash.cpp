@@ -30,6 +30,7 @@ void SlideHero(float scrollStep, int maxSteps, bool pitsStop) {
 
 bool RunDash() {
     const int32_t T = Hero.effectTimer[0];
+    if (T >= DASH_END) return true;
     if (T < DASH_MOVING_FRAMES) {
         const bool right = RightDown(), left = LeftDown();
         // Pits stop her only on the ground: a dash in the air passes over them.
@@ -44,5 +45,5 @@ bool RunDash() {
     }
     ShowHeroCell(CELL_DASH);
     Hero.effectTimer[0] = T + 1;
-    return Hero.effectTimer[0] >= DASH_END;
+    return false;
 }

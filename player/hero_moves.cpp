@@ -172,6 +172,7 @@ bool RunComboMove() {
     const int32_t L = Hero.level;
     const int32_t T = Hero.effectTimer[0];
     const int32_t move = Hero.comboMove;
+    if (T >= m.end) return true;
 
     if (m.jumping) {
         if (T == 0 && Hero.fall.onGround) {
@@ -210,5 +211,5 @@ bool RunComboMove() {
     } else {
         Hero.effectTimer[0] = T + 1;
     }
-    return Hero.effectTimer[0] >= m.end;
+    return false;
 }

@@ -67,6 +67,10 @@ bool RunSpecial() {
     if (special < 0 || special > 3) return true;
     const SpecialMove& m = kSpecials[special];
     const int32_t T = Hero.effectTimer[0];
+    if (T >= m.end) {
+        if (special == 2) special3Block = 0;
+        return true;
+    }
 
     int window = -1;
     for (int i = 0; i < m.strikeCount; ++i) {
@@ -97,7 +101,5 @@ bool RunSpecial() {
     if (IsSoundFrame(m.sound, m.soundCount, T)) PlayEffect(m.soundSlot);
 
     Hero.effectTimer[0] = T + 1;
-    if (Hero.effectTimer[0] < m.end) return false;
-    if (special == 2) special3Block = 0;
-    return true;
+    return false;
 }
