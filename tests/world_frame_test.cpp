@@ -503,14 +503,10 @@ TEST(MapLayers, TheFirstMapsHaveGroundToWalkOn) {
         const uint8_t* layers = MapLayers(n);
         ASSERT_NE(layers, nullptr) << n;
         ASSERT_NE(FindMap(n), nullptr);
-        int ground = 0;
-        for (int c = 0; c < 250; ++c) ground += layers[11 * 250 + c] != 0;
-        EXPECT_EQ(ground, 250) << n;
-        // Between the arrival places and the exits the way is clear of walls.
-        for (int c = 11; c < 128; ++c) {
-            for (int row = 9; row <= 10; ++row)
-                EXPECT_EQ(layers[row * 250 + c], 0) << n << " " << row << "," << c;
-        }
+        // Ground under the usual arrival at ScrollX -64 (column 12); that the way from the
+        // arrivals to the exits can be walked and jumped is the map validator's test
+        // (tools/maps, run over every map by ctest).
+        EXPECT_NE(layers[11 * 250 + 12], 0) << n;
     }
     ASSERT_NE(MapLayers(3), nullptr);  // the end of the road, so that map 2's right edge leads somewhere
     EXPECT_EQ(FindMap(3)->exitCount, 0);

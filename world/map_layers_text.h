@@ -1,10 +1,15 @@
-// The readable text form of a map's two tile layers.
+// The maps' tile layers as the build compiles them from their text form (content/maps,
+// compiled by tools/maps/mkmaps): per map 3000 bytes of layer A, then 3000 of layer B.
 #pragma once
 #include <cstdint>
 
 enum : int32_t { MAP_LAYER_BYTES = 12 * 250 };
 
-// Reads "A" followed by up to 12 rows of layer A, then "B" and its rows; lines starting
-// with '#' are comments. "." is 0, 1-9, a-z (10-35) and A-Z (36-61) are tile values; short
-// rows and missing rows are empty. Fills 6000 bytes (A then B); false if a layer is missing.
-bool ParseMapText(const char* text, uint8_t* layers);
+struct CompiledMap {
+    int32_t number;
+    const uint8_t* layers;  // 2 x MAP_LAYER_BYTES
+};
+
+// One entry per map file, ordered by number, then an end mark {-1, nullptr}.
+extern const CompiledMap CompiledMaps[];
+extern const int32_t CompiledMapCount;

@@ -1,0 +1,672 @@
+// The map validator. It loads each map into the game's own grids and moves a stand-in
+// of the heroine with the game's own gravity step and tile tests: from every arrival she
+// falls to the ground, then walks in 8-pixel steps and jumps (91 pixels high), and the
+// exits, doors and save points she can reach are compared with the world table.
+#include "tools/maps/map_check.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <set>
+#include <tuple>
+#include <unordered_set>
+
+#include "tools/maps/constraints.h"
+#include "world/grid.h"
+#include "world/map_layers_text.h"
+#include "world/map_state.h"
+#include "world/run_state.h"
+
+namespace {
+
+// The heroine's body: a 64 x 64 quad at screen x 300 whose hit rectangle is inset 29, 29, 31, 0.
+constexpr int kHeroX = 300;
+constexpr int kInsetLeft = 29, kInsetRight = 29, kInsetTop = 31;
+constexpr int kJumpSpeed = -14;
+constexpr int kStep = 8;
+constexpr int kFallOutY = 540;
+// Past these she has left the map's columns: walked off its first or last column.
+constexpr int kVoidLeft = 400, kVoidRight = -7700;
+// Past these the camera shows beyond the first or last column.
+constexpr int kCameraLeft = 0, kCameraRight = -7360;
+constexpr float kFarScroll = 1.0e29f;
+
+std::string Num(double v) {
+    char buf[32];
+    snprintf(buf, sizeof buf, "%g", v);
+    return buf;
+}
+
+// ---- the stand-in heroine on the game's grids ----
+
+HitRect RectAt(int y) {
+    return HitRect{static_cast<float>(kHeroX + kInsetLeft), static_cast<float>(y + kInsetTop),
+                   static_cast<float>(kHeroX + 64 - kInsetRight), static_cast<float>(y + 64)};
+}
+bool TouchesAt(int scroll, int y) {
+    ScrollX = static_cast<float>(scroll);
+    HitRect r = RectAt(y);
+    return TouchesSolid(&r);
+}
+bool StandsAt(int scroll, int y) {
+    return !TouchesAt(scroll, y) && TouchesAt(scroll, y + 1);
+}
+int WorldLeft(int scroll) {
+    return kHeroX + kInsetLeft - scroll;
+}
+int ColumnOf(int scroll) {
+    int x = WorldLeft(scroll);
+    return x < 0 ? -1 : x / TILE_SIZE;
+}
+// The first solid cell under her rectangle's corners, as "column c, row r".
+std::string SolidCellAt(int scroll, int y) {
+    HitRect r = RectAt(y);
+    const float xs[4] = {r.left, r.right - 1, r.right - 1, r.left};
+    const float ys[4] = {r.top, r.top, r.bottom - 1, r.bottom - 1};
+    ScrollX = static_cast<float>(scroll);
+    for (int i = 0; i < 4; ++i) {
+        if (CollisionCellAt(xs[i], ys[i]) != 0) {
+            const int c = static_cast<int>(xs[i] - scroll) / TILE_SIZE;
+            const int row = static_cast<int>(ys[i]) / TILE_SIZE;
+            return "column " + std::to_string(c) + ", row " + std::to_string(row);
+        }
+    }
+    return "?";
+}
+
+struct Motion {
+    int scroll, y, vy, onGround;
+};
+
+// One frame of her control: the gravity step (with a jump request), then the walking
+// scroll, as the game runs them. dir: -1 walks left, +1 right, 0 stands.
+Motion Step(const Motion& m, bool jump, int dir) {
+    static SpriteQuad body;
+    static bool made = false;
+    if (!made) {
+        InitQuad(&body, 64, 64, 255);
+        made = true;
+    }
+    ScrollX = static_cast<float>(m.scroll);
+    PlaceQuad(&body, kHeroX, static_cast<float>(m.y));
+    HitRect rect;
+    HitRectFromQuad(&rect, &body, kInsetLeft, kInsetRight, kInsetTop, 0);
+    FallState fall{static_cast<float>(m.vy), static_cast<float>(kJumpSpeed), jump ? 1 : 0, m.onGround};
+    float y = static_cast<float>(m.y);
+    FallStep(&body, &rect, &y, &fall);
+    const float s = ScrollX;
+    if (dir != 0 && !TouchesSolid(&rect)) {
+        ScrollX += dir < 0 ? kStep : -kStep;
+        if (TouchesSolid(&rect)) ScrollX = std::trunc(s);
+    }
+    return Motion{static_cast<int>(ScrollX), static_cast<int>(y), static_cast<int>(fall.vy), fall.onGround};
+}
+
+bool Standing(const Motion& m) {
+    return m.onGround && StandsAt(m.scroll, m.y);
+}
+
+// ---- the exits of the table, in words ----
+
+bool Unconditional(const MapExit& e) {
+    for (const StoryCond& c : e.cond)
+        if (c.kind != COND_NONE) return false;
+    return true;
+}
+bool IsWarp(const MapExit& e) {
+    return e.dest == EXIT_SAME_MAP;
+}
+bool LeftSide(const MapExit& e) {
+    return e.scrollMax >= kFarScroll || (e.scrollMin > -400 && e.scrollMin > -kFarScroll);
+}
+bool RightSide(const MapExit& e) {
+    return e.scrollMin <= -kFarScroll || (!LeftSide(e) && e.scrollMax < -6000 && !e.door);
+}
+
+std::string CondText(const MapExit& e) {
+    std::string s;
+    for (const StoryCond& c : e.cond) {
+        if (c.kind == COND_NONE) continue;
+        s += s.empty() ? " if " : ", ";
+        if (c.kind == COND_FLAG_SET) s += "flag " + std::to_string(c.index);
+        if (c.kind == COND_FLAG_CLEAR) s += "not flag " + std::to_string(c.index);
+        if (c.kind == COND_STEP_SET) s += "scene " + std::to_string(c.index) + " under way";
+        if (c.kind == COND_STEP_CLEAR) s += "scene " + std::to_string(c.index) + " not begun";
+    }
+    return s;
+}
+std::string HeightText(const MapExit& e) {
+    switch (e.heightTest) {
+        case HEIGHT_EQUAL:
+            return " at y " + Num(e.height);
+        case HEIGHT_BELOW:
+            return " with y < " + Num(e.height);
+        case HEIGHT_AT_MOST:
+            return " with y <= " + Num(e.height);
+        case HEIGHT_ABOVE:
+            return " with y > " + Num(e.height);
+        case HEIGHT_AT_LEAST:
+            return " with y >= " + Num(e.height);
+        default:
+            return "";
+    }
+}
+std::string RangeText(const MapExit& e) {
+    if (e.scrollMax >= kFarScroll) return "ScrollX >= " + Num(e.scrollMin);
+    if (e.scrollMin <= -kFarScroll) return "ScrollX <= " + Num(e.scrollMax);
+    return "ScrollX " + Num(e.scrollMin) + ".." + Num(e.scrollMax);
+}
+std::string ExitText(const MapExit& e) {
+    std::string kind;
+    if (IsWarp(e))
+        kind = e.door ? "the door warp" : "the warp";
+    else if (e.door)
+        kind = "the door";
+    else if (e.heightTest == HEIGHT_BELOW || e.heightTest == HEIGHT_AT_MOST)
+        kind = "the way out over the top";
+    else if (e.heightTest == HEIGHT_ABOVE || e.heightTest == HEIGHT_AT_LEAST)
+        kind = "the way down";
+    else if (LeftSide(e))
+        kind = "the left end";
+    else
+        kind = "the right end";
+    std::string to = IsWarp(e) ? "" : " to map " + std::to_string(e.dest);
+    return kind + to + " (" + RangeText(e) + HeightText(e) + CondText(e) + ")";
+}
+
+bool HeightHolds(const MapExit& e, int y) {
+    const float h = e.height;
+    switch (e.heightTest) {
+        case HEIGHT_EQUAL:
+            return y == h;
+        case HEIGHT_BELOW:
+            return y < h;
+        case HEIGHT_AT_MOST:
+            return y <= h;
+        case HEIGHT_ABOVE:
+            return y > h;
+        case HEIGHT_AT_LEAST:
+            return y >= h;
+        default:
+            return true;
+    }
+}
+bool InRange(const MapExit& e, int scroll) {
+    return scroll >= e.scrollMin && scroll <= e.scrollMax;
+}
+// Doors open only with Up while she stands; the rest fire as she passes.
+bool Fires(const MapExit& e, const Motion& m, bool standing) {
+    if (!InRange(e, m.scroll) || !HeightHolds(e, m.y)) return false;
+    return !e.door || standing;
+}
+
+// ---- where she can go from one arrival ----
+
+struct ExitReach {
+    bool fired = false;
+    std::set<int> standHeights;  // heights at which she stood when it fired
+};
+struct Reach {
+    std::vector<ExitReach> exits;
+    bool voidLeft = false, voidRight = false;
+    bool cameraLeft = false, cameraRight = false;  // the camera showed past an end
+    int minScroll = 0, maxScroll = 0;              // the furthest right and left she got
+    std::set<int> savePoints;                      // row * 250 + column of the save points she stood on
+    bool trappedInWall = false;
+};
+
+// Visited states: scroll steps from the seed x height x speed x on-ground.
+constexpr int kScrollSlots = 1040, kYMin = -400, kYSlots = 1024, kVySlots = 32, kVyMin = -16;
+std::vector<uint64_t> g_Visited(static_cast<size_t>(kScrollSlots) * kYSlots * kVySlots * 2 / 64);
+std::vector<uint32_t> g_Touched;
+
+bool Visit(int slot, const Motion& m) {
+    const int y = m.y - kYMin, v = m.vy - kVyMin;
+    if (slot < 0 || slot >= kScrollSlots || y < 0 || y >= kYSlots || v < 0 || v >= kVySlots) return false;
+    const uint32_t key =
+        ((static_cast<uint32_t>(slot) * kYSlots + y) * kVySlots + v) * 2 + (m.onGround ? 1 : 0);
+    uint64_t& word = g_Visited[key / 64];
+    const uint64_t bit = uint64_t(1) << (key % 64);
+    if (word & bit) return false;
+    if (word == 0) g_Touched.push_back(key / 64);
+    word |= bit;
+    return true;
+}
+
+void RecordSavePoints(const Motion& m, Reach* reach) {
+    HitRect r = RectAt(m.y);
+    const float xs[4] = {r.left, r.right - 1, r.right - 1, r.left};
+    const float ys[4] = {r.top, r.top, r.bottom - 1, r.bottom - 1};
+    ScrollX = static_cast<float>(m.scroll);
+    for (int i = 0; i < 4; ++i) {
+        if (DecorCellAt(xs[i], ys[i]) == SAVE_POINT_TILE) {
+            const int c = static_cast<int>(xs[i] - m.scroll) / TILE_SIZE;
+            reach->savePoints.insert(static_cast<int>(ys[i]) / TILE_SIZE * GRID_COLUMNS + c);
+        }
+    }
+}
+
+// Every place she can get to from standing (or falling) at the seed, with the map
+// loaded in the grids. Exits that always fire end her way there; doors, exits under a
+// story condition and warps are taken or passed by as she likes.
+Reach Explore(const MapInfo* map, const Motion& seed) {
+    Reach reach;
+    reach.exits.resize(map ? map->exitCount : 0);
+    reach.minScroll = reach.maxScroll = seed.scroll;
+    const int base = seed.scroll - kStep * ((seed.scroll - kVoidRight) / kStep + 1);
+    auto slotOf = [&](int scroll) {
+        const int d = scroll - base;
+        return d % kStep == 0 ? d / kStep : -1;
+    };
+    std::vector<Motion> queue;
+    std::unordered_set<uint64_t> warped;  // warps land off the seed's 8-pixel lattice
+    auto push = [&](const Motion& m) {
+        if (m.scroll > kVoidLeft) {
+            reach.voidLeft = true;
+            return;
+        }
+        if (m.scroll < kVoidRight) {
+            reach.voidRight = true;
+            return;
+        }
+        if (m.scroll > kCameraLeft) reach.cameraLeft = true;
+        if (m.scroll < kCameraRight) reach.cameraRight = true;
+        const int slot = slotOf(m.scroll);
+        if (slot < 0) {
+            const uint64_t key =
+                ((static_cast<uint64_t>(m.scroll + 100000) * 4096 + (m.y + 2048)) * 64 + (m.vy + 32)) * 2 +
+                (m.onGround ? 1 : 0);
+            if (warped.insert(key).second) queue.push_back(m);
+            return;
+        }
+        if (Visit(slot, m)) queue.push_back(m);
+    };
+    push(seed);
+    for (size_t at = 0; at < queue.size(); ++at) {
+        const Motion m = queue[at];
+        const bool standing = Standing(m);
+        if (standing) RecordSavePoints(m, &reach);
+        for (int jump = 0; jump < (standing ? 2 : 1); ++jump) {
+            for (int dir = -1; dir <= 1; ++dir) {
+                const Motion n = Step(m, jump != 0, dir);
+                reach.minScroll = std::min(reach.minScroll, n.scroll);
+                reach.maxScroll = std::max(reach.maxScroll, n.scroll);
+                const bool nStanding = Standing(n);
+                bool leaves = false;
+                for (int i = 0; i < static_cast<int>(reach.exits.size()); ++i) {
+                    const MapExit& e = map->exits[i];
+                    if (!Fires(e, n, nStanding)) continue;
+                    reach.exits[i].fired = true;
+                    if (nStanding) reach.exits[i].standHeights.insert(n.y);
+                    const bool forced = Unconditional(e) && !e.door;
+                    if (IsWarp(e)) {
+                        Motion to{static_cast<int>(e.arriveScroll),
+                                  e.keepY ? n.y : static_cast<int>(e.arriveY), n.vy, n.onGround};
+                        if (!forced) push(to);
+                        if (forced) {
+                            leaves = true;
+                            push(to);
+                        }
+                    } else if (forced) {
+                        leaves = true;
+                    }
+                }
+                if (leaves || n.y > kFallOutY) continue;
+                push(n);
+            }
+        }
+    }
+    for (uint32_t w : g_Touched) g_Visited[w] = 0;
+    g_Touched.clear();
+    return reach;
+}
+
+// ---- the world under check ----
+
+void LoadGrids(const MapCheckWorld& world, const MapInfo* map, int number) {
+    ResetGrids();
+    auto it = world.layers.find(number);
+    if (it == world.layers.end()) return;
+    CopyMapLayers(it->second.data(), it->second.data() + MAP_LAYER_BYTES);
+    // The edits some maps make on entry (a stair, a removed barricade) as they stand once
+    // the story has opened them: the checks look for the way the story needs.
+    if (map && map->entryEdits) {
+        for (int i = 0; i < STORY_FLAG_COUNT; ++i) StoryFlags[i] = EventSteps[i] = 1;
+        map->entryEdits();
+        for (int i = 0; i < STORY_FLAG_COUNT; ++i) StoryFlags[i] = EventSteps[i] = 0;
+    }
+}
+
+const MapInfo* FindIn(const MapCheckWorld& world, int number) {
+    for (const MapInfo* m : world.maps)
+        if (m->number == number) return m;
+    return nullptr;
+}
+
+struct Arrival {
+    int from;    // map whose exit leads here
+    int exit;    // index of that exit
+    bool keepY;  // her height carries over
+    int y;       // height on arrival (for a kept height: the height she had there)
+    int scroll;
+};
+
+std::string ArrivalText(const MapCheckWorld& world, const Arrival& a, int here) {
+    const MapInfo* from = FindIn(world, a.from);
+    const MapExit& e = from->exits[a.exit];
+    std::string s =
+        a.from == here ? "arrival of " + ExitText(e) : "arrival from map " + std::to_string(a.from);
+    s += " (y " + std::to_string(a.y) + (a.keepY ? " kept" : "") + ", ScrollX " + std::to_string(a.scroll) +
+         ")";
+    return s;
+}
+
+// Heights she may stand at in the first frames an exit fires: where its test begins.
+std::set<int> StandingHeightsAtExit(const MapExit& e) {
+    int lo = static_cast<int>(std::max(e.scrollMin, -8000.0f)),
+        hi = static_cast<int>(std::min(e.scrollMax, 100.0f));
+    if (e.scrollMax >= kFarScroll) hi = lo + kStep - 1;
+    if (e.scrollMin <= -kFarScroll) lo = hi - kStep + 1;
+    std::set<int> heights;
+    for (int y = -64; y <= 288; y += TILE_SIZE) {
+        if (!HeightHolds(e, y)) continue;
+        for (int s = lo; s <= hi; ++s) {
+            if (StandsAt(s, y)) {
+                heights.insert(y);
+                break;
+            }
+        }
+    }
+    return heights;
+}
+
+struct Checker {
+    const MapCheckWorld& world;
+    const MapCheckOptions& options;
+    std::vector<MapCheckMessage>* out;
+    std::map<std::tuple<int, int, int, bool>, Reach> memo;  // map, scroll, y, kept
+    // Per map and exit: the heights she stood at when it fired (for kept heights).
+    std::map<std::pair<int, int>, std::set<int>> exitHeights;
+
+    void Say(bool error, int map, const std::string& text) {
+        out->push_back({error, map, "map " + std::to_string(map) + ": " + text});
+    }
+
+    std::vector<Arrival> ArrivalsInto(int number, bool firstPass) {
+        std::vector<Arrival> list;
+        for (const MapInfo* from : world.maps) {
+            for (int i = 0; i < from->exitCount; ++i) {
+                const MapExit& e = from->exits[i];
+                const int dest = IsWarp(e) ? from->number : e.dest;
+                if (dest != number) continue;
+                const int scroll = static_cast<int>(e.arriveScroll);
+                if (!e.keepY) {
+                    list.push_back({from->number, i, false, static_cast<int>(e.arriveY), scroll});
+                    continue;
+                }
+                std::set<int> heights;
+                if (!world.layers.count(from->number)) {
+                    // The map she comes from has no file yet: take the ground she would
+                    // most likely walk in on, the floor row, else the highest ground there.
+                    LoadGrids(world, FindIn(world, number), number);
+                    for (int y = -64; y <= 288 && heights.empty(); y += TILE_SIZE)
+                        if (StandsAt(scroll, y)) heights.insert(StandsAt(scroll, 288) ? 288 : y);
+                } else if (firstPass) {
+                    LoadGrids(world, from, from->number);
+                    heights = StandingHeightsAtExit(e);
+                } else {
+                    heights = exitHeights[{from->number, i}];
+                }
+                for (int y : heights) list.push_back({from->number, i, true, y, scroll});
+            }
+        }
+        return list;
+    }
+
+    // Her way from an arrival: she falls to the ground with no key down, then explores.
+    const Reach& ExploreFrom(const MapInfo* map, const Arrival& a) {
+        auto key = std::make_tuple(map->number, a.scroll, a.y, false);
+        auto it = memo.find(key);
+        if (it != memo.end()) return it->second;
+        LoadGrids(world, map, map->number);
+        Reach r = Explore(map, Motion{a.scroll, a.y, 0, 0});
+        r.trappedInWall = TouchesAt(a.scroll, a.y);
+        return memo[key] = r;
+    }
+
+    void FirstPass(int number) {
+        const MapInfo* map = FindIn(world, number);
+        if (!map || !world.layers.count(number)) return;
+        for (const Arrival& a : ArrivalsInto(number, true)) {
+            const Reach& r = ExploreFrom(map, a);
+            for (int i = 0; i < map->exitCount; ++i)
+                exitHeights[{number, i}].insert(r.exits[i].standHeights.begin(),
+                                                r.exits[i].standHeights.end());
+        }
+    }
+
+    void CheckArrival(const MapInfo* map, const Arrival& a) {
+        LoadGrids(world, map, map->number);
+        const std::string what = ArrivalText(world, a, map->number);
+        if (TouchesAt(a.scroll, a.y)) {
+            Say(true, map->number, what + " stands inside a wall at " + SolidCellAt(a.scroll, a.y));
+            return;
+        }
+        // She falls with no key down until she stands or drops out of the screen.
+        Motion m{a.scroll, a.y, 0, 0};
+        for (int frame = 0; frame < 200 && !Standing(m); ++frame) {
+            m = Step(m, false, 0);
+            if (m.y > kFallOutY) {
+                Say(true, map->number,
+                    what + " falls into a pit: there is no ground under column " +
+                        std::to_string(ColumnOf(a.scroll)));
+                return;
+            }
+        }
+        for (int i = 0; i < map->exitCount; ++i) {
+            const MapExit& e = map->exits[i];
+            if (Unconditional(e) && !e.door && !IsWarp(e) && Fires(e, m, true))
+                Say(true, map->number,
+                    what + " lands inside " + ExitText(e) + ", which sends her straight on");
+        }
+    }
+
+    void CheckDoorHeights(const MapInfo* map) {
+        LoadGrids(world, map, map->number);
+        for (int i = 0; i < map->exitCount; ++i) {
+            const MapExit& e = map->exits[i];
+            if (!e.door) continue;
+            const int lo = static_cast<int>(e.scrollMin), hi = static_cast<int>(e.scrollMax);
+            bool stands = false;
+            for (int s = lo; s <= hi && !stands; ++s)
+                for (int y = -64; y <= 288 && !stands; y += TILE_SIZE)
+                    stands = HeightHolds(e, y) && StandsAt(s, y);
+            if (stands) continue;
+            const int c0 = WorldLeft(hi) / TILE_SIZE, c1 = (WorldLeft(lo) + 5) / TILE_SIZE;
+            std::string need = e.heightTest == HEIGHT_EQUAL
+                                   ? "at y " + Num(e.height) + " (a floor top in row " +
+                                         std::to_string(static_cast<int>(e.height + 64) / TILE_SIZE) +
+                                         " with two free rows above it)"
+                                   : "anywhere";
+            Say(true, map->number,
+                ExitText(e) + ": she can stand " + need + " nowhere under it, columns " + std::to_string(c0) +
+                    "-" + std::to_string(c1));
+        }
+    }
+
+    void CheckSavePoints(const MapInfo* map, int number, const std::set<int>& touched, bool explored) {
+        LoadGrids(world, map, number);
+        for (int row = 0; row < MAP_ROWS; ++row) {
+            for (int c = 0; c < GRID_COLUMNS; ++c) {
+                if (DecorGrid[row][c] != SAVE_POINT_TILE) continue;
+                const std::string where =
+                    "the save point at column " + std::to_string(c) + ", row " + std::to_string(row);
+                bool ground = false;
+                for (int y : {row * TILE_SIZE - TILE_SIZE, row * TILE_SIZE})
+                    for (int s = 298 - TILE_SIZE * c; s <= 334 - TILE_SIZE * c && !ground; ++s)
+                        ground = StandsAt(s, y);
+                if (!ground) {
+                    Say(false, number,
+                        where +
+                            " has no ground she can stand on beside it (put it in row 10 over the floor row "
+                            "11)");
+                } else if (explored && !touched.count(row * GRID_COLUMNS + c)) {
+                    Say(false, number, where + " cannot be reached from any arrival");
+                }
+            }
+        }
+    }
+
+    void CheckMap(int number) {
+        const MapInfo* map = FindIn(world, number);
+        const bool hasFile = world.layers.count(number) != 0;
+        if (!map) {
+            if (hasFile)
+                Say(false, number, "has a file but no entry in the world table; only its layers are checked");
+            if (hasFile) CheckSavePoints(nullptr, number, {}, false);
+            return;
+        }
+        if (!hasFile) {
+            Say(options.missingFileIsError, number,
+                "has no file content/maps/map_" +
+                    std::string(number < 10    ? "00"
+                                : number < 100 ? "0"
+                                               : "") +
+                    std::to_string(number) + ".txt");
+            return;
+        }
+        CheckDoorHeights(map);
+        for (const std::string& s : CheckMapConstraints(number)) Say(true, number, s);
+
+        const std::vector<Arrival> arrivals = ArrivalsInto(number, false);
+        std::vector<bool> reached(map->exitCount, false);
+        int minScroll = 1 << 30, maxScroll = -(1 << 30);
+        std::set<int> saves;
+        bool voidLeft = false, voidRight = false, cameraLeft = false, cameraRight = false;
+        std::string voidFrom;
+        for (const Arrival& a : arrivals) {
+            CheckArrival(map, a);
+            const Reach& r = ExploreFrom(map, a);
+            if (r.trappedInWall) continue;
+            bool any = false;
+            for (int i = 0; i < map->exitCount; ++i) {
+                if (r.exits[i].fired) reached[i] = any = true;
+            }
+            if (!any && map->exitCount > 0)
+                Say(true, number, "from the " + ArrivalText(world, a, number) + " she can reach no exit");
+            minScroll = std::min(minScroll, r.minScroll);
+            maxScroll = std::max(maxScroll, r.maxScroll);
+            saves.insert(r.savePoints.begin(), r.savePoints.end());
+            if ((r.voidLeft && !voidLeft) || (r.voidRight && !voidRight))
+                voidFrom = ArrivalText(world, a, number);
+            voidLeft |= r.voidLeft;
+            voidRight |= r.voidRight;
+            cameraLeft |= r.cameraLeft;
+            cameraRight |= r.cameraRight;
+        }
+        if (arrivals.empty()) {
+            Say(false, number,
+                "no exit of the table leads here, so only a scene can bring her; its ways are not walked");
+        } else {
+            for (int i = 0; i < map->exitCount; ++i) {
+                if (reached[i]) continue;
+                const MapExit& e = map->exits[i];
+                std::string how;
+                if (RightSide(e))
+                    how = ": going right she gets no further than ScrollX " + std::to_string(minScroll) +
+                          " (column " + std::to_string(ColumnOf(minScroll)) + ")";
+                else if (LeftSide(e))
+                    how = ": going left she gets no further than ScrollX " + std::to_string(maxScroll) +
+                          " (column " + std::to_string(ColumnOf(maxScroll)) + ")";
+                Say(true, number, ExitText(e) + " cannot be reached from any arrival" + how);
+            }
+            ReportVoid(map, voidLeft, true, voidFrom);
+            ReportVoid(map, voidRight, false, voidFrom);
+            ReportCamera(map, cameraLeft && !voidLeft, true);
+            ReportCamera(map, cameraRight && !voidRight, false);
+        }
+        CheckSavePoints(map, number, saves, !arrivals.empty());
+    }
+
+    // The camera showed past an end where no exit of any kind waits: a look, not a fault.
+    void ReportCamera(const MapInfo* map, bool happened, bool left) {
+        if (!happened) return;
+        for (int i = 0; i < map->exitCount; ++i)
+            if (left ? LeftSide(map->exits[i]) : RightSide(map->exits[i])) return;
+        Say(false, map->number,
+            std::string("she can walk so far ") +
+                (left ? "left that the camera shows past column 0"
+                      : "right that the camera shows past column 249") +
+                ": a higher wall there keeps the picture inside the map");
+    }
+
+    // She walked off an end of the map: an error unless an exit there only waits for the story.
+    void ReportVoid(const MapInfo* map, bool happened, bool left, const std::string& from) {
+        if (!happened) return;
+        std::string waiting;
+        for (int i = 0; i < map->exitCount; ++i) {
+            const MapExit& e = map->exits[i];
+            if ((left ? LeftSide(e) : RightSide(e)) && !e.door) waiting = ExitText(e);
+        }
+        const std::string side = left ? "left end (before column 0)" : "right end (past column 249)";
+        if (waiting.empty()) {
+            Say(true, map->number,
+                "from the " + from + " she can walk off the " + side + " where no exit waits: wall that end");
+        } else {
+            Say(false, map->number,
+                "from the " + from + " she can walk off the " + side + " when " + waiting +
+                    " does not take her: wall that end or make sure its condition holds");
+        }
+    }
+};
+
+}  // namespace
+
+std::vector<const MapInfo*> GameMapTable() {
+    std::vector<const MapInfo*> maps;
+    for (int n = 0; n < MAP_NUMBER_LIMIT; ++n)
+        if (const MapInfo* m = FindMap(n)) maps.push_back(m);
+    return maps;
+}
+
+bool LoadMapFile(const std::string& path, const TileLegend& legend, MapCheckWorld* world,
+                 std::vector<MapCheckMessage>* out) {
+    const int number = MapNumberFromFileName(path);
+    if (number < 0) {
+        out->push_back({true, -1, path + ": a map file is named map_NNN.txt"});
+        return false;
+    }
+    std::string text;
+    if (!ReadWholeFile(path, &text)) {
+        out->push_back({true, number, "map " + std::to_string(number) + ": " + path + " cannot be read"});
+        return false;
+    }
+    std::vector<uint8_t> layers(2 * MAP_LAYER_BYTES);
+    std::vector<MapTextError> errors;
+    if (!ParseMapText(text, legend, layers.data(), &errors)) {
+        for (const MapTextError& e : errors)
+            out->push_back({true, number,
+                            "map " + std::to_string(number) + ": " + path +
+                                (e.line > 0 ? ":" + std::to_string(e.line) : "") + ": " + e.what});
+        return false;
+    }
+    world->layers[number] = layers;
+    world->files[number] = path;
+    return true;
+}
+
+void CheckMaps(const MapCheckWorld& world, const std::vector<int>& which, const MapCheckOptions& options,
+               std::vector<MapCheckMessage>* out) {
+    const float savedScroll = ScrollX;
+    Checker checker{world, options, out, {}, {}};
+    for (auto& entry : world.layers) checker.FirstPass(entry.first);
+    for (int n : which) checker.CheckMap(n);
+    ResetGrids();
+    ScrollX = savedScroll;
+}
+
+int CountErrors(const std::vector<MapCheckMessage>& messages) {
+    int n = 0;
+    for (const MapCheckMessage& m : messages) n += m.error;
+    return n;
+}
