@@ -46,6 +46,9 @@ void ResetHero() {
     Hero.state = HERO_CONTROL;
     Hero.life = HERO_NORMAL;
     Hero.hitTimer = 0;
+    // Standing until her first update picks a pose, so a map entered while the world is
+    // stopped does not show the whole sheet.
+    ShowHeroCell(0);
     SelectHeroFace();
 }
 
