@@ -59,6 +59,28 @@ TEST(Runner, RejectsBadArgumentsAndScripts) {
     EXPECT_EQ(RunRunner("--input " + d + "/bad.txt", &err), 2);
     EXPECT_NE(err.find("bad.txt:1"), std::string::npos) << err;
     EXPECT_EQ(RunRunner("--frames 9 --null-device --input " + d + "/good.txt", &err), 0) << err;
+    EXPECT_EQ(RunRunner("--warp 5", &err), 2);
+    EXPECT_EQ(RunRunner("--warp 5:200", &err), 2);
+    EXPECT_EQ(RunRunner("--flags 3,x", &err), 2);
+}
+
+// A reviewer's warp: a new game, then straight into a later map with a story flag set.
+TEST(Runner, WarpEntersTheNamedMapOfARunningGame) {
+    std::string d = TempDir();
+    std::ofstream(d + "/new.txt") << "515 -\n1 X\n";
+    std::string err;
+    ASSERT_EQ(RunRunner("--frames 530 --null-device --input " + d +
+                            "/new.txt --warp 520:26:-1500 --flags 24 --state 522:" + d + "/s.json",
+                        &err),
+              0)
+        << err;
+    std::string json = ReadFile(d + "/s.json");
+    EXPECT_NE(json.find("\"mapState\": 53"), std::string::npos) << json;
+    EXPECT_NE(json.find("\"scrollX\": -1500"), std::string::npos) << json;
+    EXPECT_NE(json.find("24"), std::string::npos) << json;
+    // Before a game runs there is nothing to warp: said on stderr, the run goes on.
+    EXPECT_EQ(RunRunner("--frames 12 --null-device --warp 10:26", &err), 0);
+    EXPECT_NE(err.find("no game is running"), std::string::npos) << err;
 }
 
 }  // namespace

@@ -14,12 +14,15 @@
 #include "app/main/state_snapshot.h"
 #include "platform/headless.h"
 #include "platform/system.h"
+#include "world/map_state.h"
+#include "world/run_state.h"
 
 namespace {
 
 const char kUsage[] =
     "usage: miravel2-headless [--frames N] [--input FILE] [--shot N:FILE.png]... [--state N:FILE.json]...\n"
     "                         [--answers y|n,y|n] [--dir GAMEDIR] [--seed S] [--null-device]\n"
+    "                         [--warp N:MAP[:SCROLL[:Y]]] [--flags K,K,...]\n"
     "  --frames N     stop after frame N (default 1000)\n"
     "  --input FILE   one step per line: COUNT KEYS, KEYS = '-' or names joined by '+':\n"
     "                 LEFT RIGHT UP DOWN Z X C SPACE F1 Y N ESC, or PAD:0x... pad bits; '#' comments\n"
@@ -28,12 +31,20 @@ const char kUsage[] =
     "  --answers a,b  the start-up questions (full screen?, smoothing?), default n,n\n"
     "  --dir GAMEDIR  folder holding DATA/ and Save/ (default: beside this program)\n"
     "  --seed S       seed of the random numbers (default 1)\n"
-    "  --null-device  draw calls do nothing\n";
+    "  --null-device  draw calls do nothing\n"
+    "  --warp N:M:S:Y after frame N, if a game is running, enter map M with the camera at\n"
+    "                 ScrollX S (default -64) and the heroine at height Y (default 288)\n"
+    "  --flags K,...  story flags set at the warp (to look at a map at a later point)\n";
 
 struct Options {
     uint32_t frames = 1000;
     std::multimap<uint32_t, std::string> shots, states;
     const char* dir = nullptr;
+    bool warp = false;
+    uint32_t warpFrame = 0;
+    int warpMap = 0;
+    float warpScroll = -64, warpY = 288;
+    std::vector<int> flags;
 };
 Options g_Options;
 
@@ -100,6 +111,33 @@ bool ParseFrameFile(const char* arg, std::multimap<uint32_t, std::string>* out) 
     return true;
 }
 
+bool ParseWarp(const char* arg) {
+    unsigned frame = 0;
+    int map = 0;
+    float scroll = -64, y = 288;
+    const int got = sscanf(arg, "%u:%d:%f:%f", &frame, &map, &scroll, &y);
+    if (got < 2 || map < 0 || map > 162)
+        return Fail(std::string("expected --warp N:MAP[:SCROLL[:Y]], got ") + arg);
+    g_Options.warp = true;
+    g_Options.warpFrame = frame;
+    g_Options.warpMap = map;
+    g_Options.warpScroll = scroll;
+    g_Options.warpY = y;
+    return true;
+}
+
+// Sends a running game into another map, as an exit would: the next frame enters it.
+void Warp() {
+    if (g_Frame != 3) {
+        Fail("--warp: no game is running at frame " + std::to_string(g_Options.warpFrame));
+        return;
+    }
+    for (int k : g_Options.flags) StoryFlags[k] = 1;
+    MapState = 2 * g_Options.warpMap;
+    ScrollX = g_Options.warpScroll;
+    PlaceHero(g_Options.warpY);
+}
+
 bool ParseAnswer(char c, int* answer) {
     if (c == 'y' || c == 'Y')
         *answer = SYS_IDYES;
@@ -122,6 +160,7 @@ void WriteState(uint32_t frame, const std::string& file) {
 }
 
 void OnFrameDone(uint32_t frame, void*) {
+    if (g_Options.warp && frame == g_Options.warpFrame) Warp();
     auto shots = g_Options.shots.equal_range(frame);
     for (auto it = shots.first; it != shots.second; ++it)
         if (!headless_SaveShot(it->second.c_str())) Fail("cannot write the shot " + it->second);
@@ -158,6 +197,18 @@ bool ParseArgs(int argc, char** argv, HeadlessConfig* config, unsigned* seed) {
                 return Fail("--answers takes y|n,y|n");
         } else if (a == "--dir") {
             g_Options.dir = argv[++i];
+        } else if (a == "--warp") {
+            if (!ParseWarp(argv[++i])) return false;
+        } else if (a == "--flags") {
+            std::stringstream list(argv[++i]);
+            std::string k;
+            while (std::getline(list, k, ',')) {
+                char* end = nullptr;
+                long flag = strtol(k.c_str(), &end, 10);
+                if (k.empty() || *end || flag < 0 || flag >= STORY_FLAG_COUNT)
+                    return Fail("--flags takes flag numbers 0-" + std::to_string(STORY_FLAG_COUNT - 1));
+                g_Options.flags.push_back(int(flag));
+            }
         } else if (a == "--seed") {
             *seed = unsigned(strtoul(argv[++i], nullptr, 10));
         } else {
