@@ -117,10 +117,10 @@ bool IsWarp(const MapExit& e) {
     return e.dest == EXIT_SAME_MAP;
 }
 bool LeftSide(const MapExit& e) {
-    return e.scrollMax >= kFarScroll || (e.scrollMin > -400 && e.scrollMin > -kFarScroll);
+    return e.kind == EXIT_LEFT;
 }
 bool RightSide(const MapExit& e) {
-    return e.scrollMin <= -kFarScroll || (!LeftSide(e) && e.scrollMax < -6000 && !e.door);
+    return e.kind == EXIT_RIGHT;
 }
 
 std::string CondText(const MapExit& e) {
@@ -158,18 +158,27 @@ std::string RangeText(const MapExit& e) {
 }
 std::string ExitText(const MapExit& e) {
     std::string kind;
-    if (IsWarp(e))
-        kind = e.door ? "the door warp" : "the warp";
-    else if (e.door)
-        kind = "the door";
-    else if (e.heightTest == HEIGHT_BELOW || e.heightTest == HEIGHT_AT_MOST)
-        kind = "the way out over the top";
-    else if (e.heightTest == HEIGHT_ABOVE || e.heightTest == HEIGHT_AT_LEAST)
-        kind = "the way down";
-    else if (LeftSide(e))
-        kind = "the left end";
-    else
-        kind = "the right end";
+    switch (e.kind) {
+        case EXIT_LEFT:
+            kind = "the left end";
+            break;
+        case EXIT_RIGHT:
+            kind = "the right end";
+            break;
+        case EXIT_DOOR:
+            kind = "the door";
+            break;
+        case EXIT_WARP:
+            kind = "the warp";
+            break;
+        case EXIT_DOOR_WARP:
+            kind = "the door warp";
+            break;
+        default:
+            kind = e.heightTest == HEIGHT_BELOW || e.heightTest == HEIGHT_AT_MOST ? "the way out over the top"
+                                                                                  : "the way down";
+            break;
+    }
     std::string to = IsWarp(e) ? "" : " to map " + std::to_string(e.dest);
     return kind + to + " (" + RangeText(e) + HeightText(e) + CondText(e) + ")";
 }
@@ -210,7 +219,7 @@ struct Reach {
     std::vector<ExitReach> exits;
     bool voidLeft = false, voidRight = false;
     bool cameraLeft = false, cameraRight = false;  // the camera showed past an end
-    int minScroll = 0, maxScroll = 0;              // the furthest right and left she got
+    int minScroll = 0, maxScroll = 0;              // the furthest right and left she stood
     std::set<int> savePoints;                      // row * 250 + column of the save points she stood on
     bool trappedInWall = false;
 };
@@ -285,12 +294,14 @@ Reach Explore(const MapInfo* map, const Motion& seed) {
     for (size_t at = 0; at < queue.size(); ++at) {
         const Motion m = queue[at];
         const bool standing = Standing(m);
-        if (standing) RecordSavePoints(m, &reach);
+        if (standing) {
+            RecordSavePoints(m, &reach);
+            reach.minScroll = std::min(reach.minScroll, m.scroll);
+            reach.maxScroll = std::max(reach.maxScroll, m.scroll);
+        }
         for (int jump = 0; jump < (standing ? 2 : 1); ++jump) {
             for (int dir = -1; dir <= 1; ++dir) {
                 const Motion n = Step(m, jump != 0, dir);
-                reach.minScroll = std::min(reach.minScroll, n.scroll);
-                reach.maxScroll = std::max(reach.maxScroll, n.scroll);
                 const bool nStanding = Standing(n);
                 bool leaves = false;
                 for (int i = 0; i < static_cast<int>(reach.exits.size()); ++i) {
@@ -539,23 +550,26 @@ struct Checker {
         for (const std::string& s : CheckMapConstraints(number)) Say(true, number, s);
 
         const std::vector<Arrival> arrivals = ArrivalsInto(number, false);
-        std::vector<bool> reached(map->exitCount, false);
-        int minScroll = 1 << 30, maxScroll = -(1 << 30);
+        // Per exit, the arrivals from which she cannot reach it.
+        std::vector<std::vector<const Arrival*>> missed(map->exitCount);
+        std::vector<const Reach*> reaches;
         std::set<int> saves;
         bool voidLeft = false, voidRight = false, cameraLeft = false, cameraRight = false;
         std::string voidFrom;
         for (const Arrival& a : arrivals) {
             CheckArrival(map, a);
             const Reach& r = ExploreFrom(map, a);
+            reaches.push_back(&r);
             if (r.trappedInWall) continue;
             bool any = false;
             for (int i = 0; i < map->exitCount; ++i) {
-                if (r.exits[i].fired) reached[i] = any = true;
+                if (r.exits[i].fired)
+                    any = true;
+                else
+                    missed[i].push_back(&a);
             }
             if (!any && map->exitCount > 0)
                 Say(true, number, "from the " + ArrivalText(world, a, number) + " she can reach no exit");
-            minScroll = std::min(minScroll, r.minScroll);
-            maxScroll = std::max(maxScroll, r.maxScroll);
             saves.insert(r.savePoints.begin(), r.savePoints.end());
             if ((r.voidLeft && !voidLeft) || (r.voidRight && !voidRight))
                 voidFrom = ArrivalText(world, a, number);
@@ -569,16 +583,20 @@ struct Checker {
                 "no exit of the table leads here, so only a scene can bring her; its ways are not walked");
         } else {
             for (int i = 0; i < map->exitCount; ++i) {
-                if (reached[i]) continue;
                 const MapExit& e = map->exits[i];
-                std::string how;
-                if (RightSide(e))
-                    how = ": going right she gets no further than ScrollX " + std::to_string(minScroll) +
-                          " (column " + std::to_string(ColumnOf(minScroll)) + ")";
-                else if (LeftSide(e))
-                    how = ": going left she gets no further than ScrollX " + std::to_string(maxScroll) +
-                          " (column " + std::to_string(ColumnOf(maxScroll)) + ")";
-                Say(true, number, ExitText(e) + " cannot be reached from any arrival" + how);
+                for (const Arrival* a : missed[i]) {
+                    const Reach& r = *reaches[a - arrivals.data()];
+                    std::string how;
+                    if (RightSide(e))
+                        how = ": going right she gets no further than ScrollX " +
+                              std::to_string(r.minScroll) + " (column " +
+                              std::to_string(ColumnOf(r.minScroll)) + ")";
+                    else if (LeftSide(e))
+                        how = ": going left she gets no further than ScrollX " + std::to_string(r.maxScroll) +
+                              " (column " + std::to_string(ColumnOf(r.maxScroll)) + ")";
+                    Say(true, number,
+                        ExitText(e) + " cannot be reached from the " + ArrivalText(world, *a, number) + how);
+                }
             }
             ReportVoid(map, voidLeft, true, voidFrom);
             ReportVoid(map, voidRight, false, voidFrom);
@@ -624,8 +642,7 @@ struct Checker {
 
 std::vector<const MapInfo*> GameMapTable() {
     std::vector<const MapInfo*> maps;
-    for (int n = 0; n < MAP_NUMBER_LIMIT; ++n)
-        if (const MapInfo* m = FindMap(n)) maps.push_back(m);
+    for (int32_t i = 0; i < MapCount(); ++i) maps.push_back(MapAt(i));
     return maps;
 }
 

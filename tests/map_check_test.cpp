@@ -1,0 +1,203 @@
+// The map validator on small broken maps: each fault is found and said in words.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "tools/maps/map_check.h"
+#include "world/map_layers_text.h"
+
+namespace {
+
+constexpr float kFar = 1.0e30f;
+constexpr int kMap = 200, kNext = 201;  // the map under test and its neighbour
+
+// Layer A of a walled corridor: the floor row 11, a cliff over columns 0-9 and 240-249.
+struct Layout {
+    std::vector<std::string> rows = std::vector<std::string>(12, std::string(250, '.'));
+    Layout() {
+        Fill(11, 0, 249, 'G');
+        for (int r = 0; r < 11; ++r) {
+            Fill(r, 0, 9, 'r');
+            Fill(r, 240, 249, 'r');
+        }
+    }
+    Layout& Fill(int row, int c0, int c1, char ch) {
+        for (int c = c0; c <= c1; ++c) rows[row][c] = ch;
+        return *this;
+    }
+    std::vector<uint8_t> Layers() const {
+        TileLegend legend;
+        std::string error;
+        EXPECT_TRUE(LoadTileLegend(MIRAVEL_SOURCE_DIR "/content/tiles.txt", &legend, &error)) << error;
+        std::string text = "A\n";
+        for (const std::string& r : rows) text += r + "\n";
+        text += "B\n";
+        for (int r = 0; r < 12; ++r) text += std::string(250, '.') + "\n";
+        std::vector<uint8_t> layers(2 * MAP_LAYER_BYTES);
+        std::vector<MapTextError> errors;
+        EXPECT_TRUE(ParseMapText(text, legend, layers.data(), &errors));
+        return layers;
+    }
+};
+
+MapExit Edge(bool left, int dest, float y, float scroll, uint8_t door = 0, float lo = 0, float hi = 0,
+             uint8_t heightTest = HEIGHT_ANY, float height = 0) {
+    MapExit e{};
+    e.scrollMin = door ? lo : (left ? -32 : -kFar);
+    e.scrollMax = door ? hi : (left ? kFar : -7308);
+    e.door = door;
+    e.heightTest = heightTest;
+    e.height = height;
+    e.kind = door ? EXIT_DOOR : (left ? EXIT_LEFT : EXIT_RIGHT);
+    e.dest = dest;
+    e.arriveY = y;
+    e.arriveScroll = scroll;
+    return e;
+}
+
+// The map under test has a left and a right exit to its neighbour, whose two exits arrive
+// at its ends (or where the case says).
+struct World {
+    std::vector<MapExit> exits{Edge(true, kNext, 288, -7276), Edge(false, kNext, 288, -64)};
+    std::vector<MapExit> arrivals{Edge(false, kMap, 288, -64), Edge(true, kMap, 288, -7276)};
+    MapInfo map{}, next{};
+
+    std::vector<MapCheckMessage> Check(const Layout& layout) {
+        map.number = kMap;
+        map.exitCount = static_cast<int32_t>(exits.size());
+        for (size_t i = 0; i < exits.size(); ++i) map.exits[i] = exits[i];
+        next.number = kNext;
+        next.exitCount = static_cast<int32_t>(arrivals.size());
+        for (size_t i = 0; i < arrivals.size(); ++i) next.exits[i] = arrivals[i];
+        MapCheckWorld world;
+        world.maps = {&map, &next};
+        world.layers[kMap] = layout.Layers();
+        std::vector<MapCheckMessage> out;
+        CheckMaps(world, {kMap}, MapCheckOptions{}, &out);
+        return out;
+    }
+};
+
+std::string All(const std::vector<MapCheckMessage>& messages) {
+    std::string s;
+    for (const MapCheckMessage& m : messages) s += (m.error ? "error: " : "warning: ") + m.text + "\n";
+    return s;
+}
+bool HasError(const std::vector<MapCheckMessage>& messages, const std::string& part) {
+    for (const MapCheckMessage& m : messages)
+        if (m.error && m.text.find(part) != std::string::npos) return true;
+    return false;
+}
+
+TEST(MapCheck, AWalledCorridorWithAJumpAndALedgePasses) {
+    World w;
+    Layout layout;
+    layout.Fill(11, 100, 105, '.');  // a pit of six columns: a running jump clears it
+    for (int r = 9; r <= 10; ++r) layout.Fill(r, 150, 249, 'r');  // a ledge two rows up
+    w.arrivals[1].arriveY = 224;                                  // the way back starts on it
+    const std::vector<MapCheckMessage> out = w.Check(layout);
+    EXPECT_TRUE(out.empty()) << All(out);
+}
+
+struct Broken {
+    const char* name;
+    void (*make)(World*, Layout*);
+    const char* says;
+};
+
+const Broken kBroken[] = {
+    {"arrival in a wall", [](World*, Layout* l) { l->Fill(9, 12, 12, 'O').Fill(10, 12, 12, 'O'); },
+     "map 200: arrival from map 201 (y 288, ScrollX -64) stands inside a wall at column 12, row 9"},
+    {"arrival over a pit", [](World*, Layout* l) { l->Fill(11, 11, 14, '.'); },
+     "arrival from map 201 (y 288, ScrollX -64) falls into a pit: there is no ground under column 12"},
+    {"unjumpable gap", [](World*, Layout* l) { l->Fill(11, 100, 107, '.'); },
+     "the right end to map 201 (ScrollX <= -7308) cannot be reached from the arrival from map 201 (y 288, "
+     "ScrollX -64): going right she gets no further than ScrollX -2864 (column 99)"},
+    {"three-row ledge",
+     [](World* w, Layout* l) {
+         for (int r = 8; r <= 10; ++r) l->Fill(r, 150, 249, 'r');
+         w->arrivals[1].arriveY = 192;
+     },
+     "the right end to map 201 (ScrollX <= -7308) cannot be reached from the arrival from map 201 (y 288, "
+     "ScrollX -64): going right she gets no further than ScrollX -4464 (column 149)"},
+    {"door without its floor",
+     [](World* w, Layout*) {
+         w->exits.push_back(Edge(false, kNext, 288, -64, 1, -1396, -1372, HEIGHT_EQUAL, 224));
+     },
+     "the door to map 201 (ScrollX -1396..-1372 at y 224): she can stand at y 224 (a floor top in row 9 with "
+     "two "
+     "free rows above it) nowhere under it, columns 53-54"},
+    {"open right end",
+     [](World* w, Layout* l) {
+         for (int r = 0; r < 11; ++r) l->Fill(r, 240, 249, '.');
+         w->exits.pop_back();
+         w->arrivals.erase(w->arrivals.begin() + 1);
+     },
+     "she can walk off the right end (past column 249) where no exit waits: wall that end"},
+    {"arrival inside an exit", [](World* w, Layout*) { w->arrivals[0].arriveScroll = -16; },
+     "arrival from map 201 (y 288, ScrollX -16) lands inside the left end to map 201 (ScrollX >= -32), which "
+     "sends her straight on"},
+};
+
+TEST(MapCheck, EachBrokenMapIsReportedInWords) {
+    for (const Broken& b : kBroken) {
+        World w;
+        Layout layout;
+        b.make(&w, &layout);
+        const std::vector<MapCheckMessage> out = w.Check(layout);
+        EXPECT_TRUE(HasError(out, b.says)) << b.name << ":\n" << All(out);
+        EXPECT_GT(CountErrors(out), 0) << b.name;
+    }
+}
+
+TEST(MapCheck, ADoorAtItsHeightAndAMissingFile) {
+    World w;
+    Layout layout;
+    // A platform of row 9 under the door's range (world x 1701-1766, columns 53-55).
+    layout.Fill(9, 52, 56, '_');
+    w.exits.push_back(Edge(false, kNext, 288, -64, 1, -1396, -1372, HEIGHT_EQUAL, 224));
+    std::vector<MapCheckMessage> out = w.Check(layout);
+    EXPECT_EQ(CountErrors(out), 0) << All(out);
+
+    // The neighbour has no file: a warning while maps are written, an error once all exist.
+    MapCheckWorld world;
+    world.maps = {&w.map, &w.next};
+    world.layers[kMap] = layout.Layers();
+    out.clear();
+    CheckMaps(world, {kNext}, MapCheckOptions{}, &out);
+    ASSERT_EQ(out.size(), 1u);
+    EXPECT_FALSE(out[0].error);
+    EXPECT_NE(out[0].text.find("map 201: has no file content/maps/map_201.txt"), std::string::npos);
+    out.clear();
+    MapCheckOptions strict;
+    strict.missingFileIsError = true;
+    CheckMaps(world, {kNext}, strict, &out);
+    EXPECT_EQ(CountErrors(out), 1);
+}
+
+TEST(MapCheck, ABadCharacterInAFileIsReportedWithItsLine) {
+    const std::string path = testing::TempDir() + "/map_200.txt";
+    std::string text = "# broken\nA\n";
+    for (int r = 0; r < 12; ++r) text += std::string(250, r == 11 ? 'G' : '.') + "\n";
+    text += "B\n";
+    for (int r = 0; r < 12; ++r) text += std::string(250, r == 10 ? 'Z' : '.') + "\n";
+    FILE* f = fopen(path.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    fwrite(text.data(), 1, text.size(), f);
+    fclose(f);
+    TileLegend legend;
+    std::string error;
+    ASSERT_TRUE(LoadTileLegend(MIRAVEL_SOURCE_DIR "/content/tiles.txt", &legend, &error)) << error;
+    MapCheckWorld world;
+    std::vector<MapCheckMessage> out;
+    EXPECT_FALSE(LoadMapFile(path, legend, &world, &out));
+    remove(path.c_str());
+    ASSERT_FALSE(out.empty());
+    EXPECT_TRUE(HasError(out, "map_200.txt:26: row 10 of layer B, column 0: 'Z' is no tile of layer B"))
+        << All(out);
+    EXPECT_EQ(world.layers.count(200), 0u);
+}
+
+}  // namespace
