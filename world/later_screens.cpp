@@ -42,13 +42,11 @@ LATER_SCREEN void ResetStatusPanel() {}
 LATER_SCREEN void DrawStatusPanel() {}
 LATER_SCREEN void RunTownsfolkTalk(int) {}
 
-// What maps bring with them (world/map_hooks.h): no townsfolk, enemies or bosses yet.
+// What maps bring with them (world/map_hooks.h): no townsfolk or bosses yet (the enemy
+// hooks are enemies/enemy_groups.cpp's).
 LATER_SCREEN void SpawnTownsfolk(int32_t) {}
 LATER_SCREEN void RunTownsfolk(int32_t) {}
 LATER_SCREEN void DrawTownsfolk(int32_t) {}
-LATER_SCREEN void SpawnMapEnemies(int32_t) {}
-LATER_SCREEN void RunMapEnemies(int32_t) {}
-LATER_SCREEN void DrawMapEnemies(int32_t) {}
 LATER_SCREEN void SpawnMapBosses(int32_t) {}
 LATER_SCREEN void RunMapBosses(int32_t) {}
 LATER_SCREEN void DrawMapBosses(int32_t) {}
