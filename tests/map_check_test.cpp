@@ -177,6 +177,47 @@ TEST(MapCheck, ADoorAtItsHeightAndAMissingFile) {
     EXPECT_EQ(CountErrors(out), 1);
 }
 
+TEST(MapCheck, TownsfolkCardsAndShopDoorsNeedGroundAndAWayThere) {
+    World w;
+    Layout layout;
+    layout.Fill(4, 60, 61, '_');  // a plank far above the floor: a card on it cannot be had
+    MapCheckWorld world;
+    const std::vector<MapTarget> targets = {
+        {kMap, TARGET_FIGURE, 1000, 0, 288, 0, 0, "townsperson 10"},    // on the floor: fine
+        {kMap, TARGET_CARD, 1920, 0, 64, 0, 1, "card 3"},               // on the high plank
+        {kMap, TARGET_FIGURE, 3000, 0, 256, 0, 0, "townsperson 11"},    // floats over the floor
+        {kMap, TARGET_DOOR, -2352, -2328, 256, 0, 1, "the shop door"},  // no floor at 256
+        {kMap, TARGET_DOOR, -688, -664, 288, 0, 1, "the inn door"},     // fine
+    };
+    w.map.number = kMap;
+    w.map.exitCount = 2;
+    w.map.exits[0] = w.exits[0];
+    w.map.exits[1] = w.exits[1];
+    w.next.number = kNext;
+    w.next.exitCount = 2;
+    w.next.exits[0] = w.arrivals[0];
+    w.next.exits[1] = w.arrivals[1];
+    world.maps = {&w.map, &w.next};
+    world.layers[kMap] = layout.Layers();
+    world.targets[kMap] = targets;
+    std::vector<MapCheckMessage> out;
+    CheckMaps(world, {kMap}, MapCheckOptions{}, &out);
+    EXPECT_TRUE(HasError(out, "card 3 at (1920, 64) cannot be touched: she can reach it from no arrival"))
+        << All(out);
+    EXPECT_TRUE(
+        HasError(out,
+                 "the shop door (ScrollX -2352..-2328 at y 256): she can stand at that height nowhere "
+                 "under it, columns 83-83 (a floor top in row 10 with two free rows above it)"))
+        << All(out);
+    EXPECT_EQ(CountErrors(out), 3) << All(out);  // the two above and the shop door out of reach
+    bool floats = false;
+    for (const MapCheckMessage& m : out)
+        floats |=
+            !m.error && m.text.find("townsperson 11 at (3000, 256) stands on nothing") != std::string::npos;
+    EXPECT_TRUE(floats) << All(out);
+    EXPECT_EQ(out.size(), 4u) << All(out);
+}
+
 TEST(MapCheck, ABadCharacterInAFileIsReportedWithItsLine) {
     const std::string path = testing::TempDir() + "/map_200.txt";
     std::string text = "# broken\nA\n";

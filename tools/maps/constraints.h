@@ -1,8 +1,26 @@
-// Places other parts of the game rely on in the maps: where townsfolk, doors, cards,
-// bosses and scene figures stand, checked against the map loaded in the grids.
+// Places other parts of the game rely on in the maps: the townsfolk and cards that stand
+// at fixed world positions, and the inn and shop doors that open at one camera range and
+// height. The validator checks that each has ground and can be reached.
 #pragma once
-#include <string>
+#include <cstdint>
 #include <vector>
 
-// What fails for map `number`, whose layers are in the grids; empty when all holds.
-std::vector<std::string> CheckMapConstraints(int number);
+enum TargetKind : uint8_t {
+    TARGET_FIGURE,  // a 64 x 64 figure with its top-left at (x, y); she talks to it by touching it
+    TARGET_CARD,    // a card lying at (x, y), picked up by touching it
+    TARGET_STILL,   // a figure only looked at
+    TARGET_DOOR,    // Up with ScrollX in [lo, hi] and her y at the height (or at least it)
+};
+
+struct MapTarget {
+    int16_t map;
+    uint8_t kind;
+    int32_t a, b;     // figure: world x, unused; door: the ScrollX range
+    int32_t y;        // figure: top; door: the height her y must have
+    uint8_t atLeast;  // door: her y may also be greater
+    uint8_t needed;   // the game needs it reached (doors, cards, sellers); else a villager
+    const char* what;
+};
+
+// The places of one map, in table order.
+std::vector<const MapTarget*> MapTargetsOf(int map);

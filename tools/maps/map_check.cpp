@@ -11,7 +11,6 @@
 #include <tuple>
 #include <unordered_set>
 
-#include "tools/maps/constraints.h"
 #include "world/grid.h"
 #include "world/map_layers_text.h"
 #include "world/map_state.h"
@@ -221,6 +220,7 @@ struct Reach {
     bool cameraLeft = false, cameraRight = false;  // the camera showed past an end
     int minScroll = 0, maxScroll = 0;              // the furthest right and left she stood
     std::set<int> savePoints;                      // row * 250 + column of the save points she stood on
+    std::set<int> targets;                         // townsfolk, cards and doors she got to
     bool trappedInWall = false;
 };
 
@@ -258,7 +258,15 @@ void RecordSavePoints(const Motion& m, Reach* reach) {
 // Every place she can get to from standing (or falling) at the seed, with the map
 // loaded in the grids. Exits that always fire end her way there; doors, exits under a
 // story condition and warps are taken or passed by as she likes.
-Reach Explore(const MapInfo* map, const Motion& seed) {
+// Whether she, at m, can talk to a figure, pick up a card or open a door of the townsfolk.
+bool ReachesTarget(const MapTarget& t, const Motion& m, bool standing) {
+    if (t.kind == TARGET_DOOR)
+        return standing && m.scroll >= t.a && m.scroll <= t.b && (t.atLeast ? m.y >= t.y : m.y == t.y);
+    // Her hit rectangle overlaps the figure's 64 x 64 quad by more than a pixel.
+    return m.scroll <= 333 - t.a && m.scroll >= 267 - t.a && m.y >= t.y - 62 && m.y <= t.y + 31;
+}
+
+Reach Explore(const MapInfo* map, const Motion& seed, const std::vector<const MapTarget*>& targets) {
     Reach reach;
     reach.exits.resize(map ? map->exitCount : 0);
     reach.minScroll = reach.maxScroll = seed.scroll;
@@ -294,6 +302,8 @@ Reach Explore(const MapInfo* map, const Motion& seed) {
     for (size_t at = 0; at < queue.size(); ++at) {
         const Motion m = queue[at];
         const bool standing = Standing(m);
+        for (int i = 0; i < static_cast<int>(targets.size()); ++i)
+            if (!reach.targets.count(i) && ReachesTarget(*targets[i], m, standing)) reach.targets.insert(i);
         if (standing) {
             RecordSavePoints(m, &reach);
             reach.minScroll = std::min(reach.minScroll, m.scroll);
@@ -399,6 +409,60 @@ struct Checker {
     // Per map and exit: the heights she stood at when it fired (for kept heights).
     std::map<std::pair<int, int>, std::set<int>> exitHeights;
 
+    std::vector<const MapTarget*> TargetsOf(int number) {
+        auto it = world.targets.find(number);
+        if (it == world.targets.end()) return MapTargetsOf(number);
+        std::vector<const MapTarget*> list;
+        for (const MapTarget& t : it->second) list.push_back(&t);
+        return list;
+    }
+
+    static std::string TargetText(const MapTarget& t) {
+        if (t.kind == TARGET_DOOR)
+            return std::string(t.what) + " (ScrollX " + std::to_string(t.a) + ".." + std::to_string(t.b) +
+                   " at y " + (t.atLeast ? ">= " : "") + std::to_string(t.y) + ")";
+        return std::string(t.what) + " at (" + std::to_string(t.a) + ", " + std::to_string(t.y) + ")";
+    }
+
+    // Each figure stands on ground and outside the walls; each door has her floor under it.
+    void CheckTargetPlaces(int number, const std::vector<const MapTarget*>& targets) {
+        for (const MapTarget* t : targets) {
+            if (t->kind == TARGET_DOOR) {
+                bool stands = false;
+                for (int s = t->a; s <= t->b && !stands; ++s)
+                    for (int y = -64; y <= 288 && !stands; y += TILE_SIZE)
+                        stands = (t->atLeast ? y >= t->y : y == t->y) && StandsAt(s, y);
+                if (!stands)
+                    Say(true, number,
+                        TargetText(*t) + ": she can stand at that height nowhere under it, columns " +
+                            std::to_string(WorldLeft(t->b) / TILE_SIZE) + "-" +
+                            std::to_string((WorldLeft(t->a) + 5) / TILE_SIZE) + " (a floor top in row " +
+                            std::to_string((t->y + 64) / TILE_SIZE) + " with two free rows above it)");
+                continue;
+            }
+            const int c0 = std::max(0, t->a / TILE_SIZE),
+                      c1 = std::min(GRID_COLUMNS - 1, (t->a + 63) / TILE_SIZE);
+            const int r0 = std::max(0, t->y / TILE_SIZE), r1 = (t->y + 63) / TILE_SIZE;
+            std::string wall;
+            bool ground = false;
+            for (int c = c0; c <= c1; ++c) {
+                for (int r = r0; r <= r1 && r < MAP_ROWS && wall.empty(); ++r)
+                    if (CollisionGrid[r][c] != 0)
+                        wall = "column " + std::to_string(c) + ", row " + std::to_string(r);
+                const int below = (t->y + 64) / TILE_SIZE;
+                if (below < MAP_ROWS && t->y % TILE_SIZE == 0 && CollisionGrid[below][c] != 0) ground = true;
+            }
+            if (!wall.empty()) {
+                Say(false, number, TargetText(*t) + " stands inside a wall at " + wall);
+            } else if (!ground) {
+                Say(false, number,
+                    TargetText(*t) + " stands on nothing: no ground in row " +
+                        std::to_string((t->y + 64) / TILE_SIZE) + " under columns " + std::to_string(c0) +
+                        "-" + std::to_string(c1));
+            }
+        }
+    }
+
     void Say(bool error, int map, const std::string& text) {
         out->push_back({error, map, "map " + std::to_string(map) + ": " + text});
     }
@@ -440,7 +504,7 @@ struct Checker {
         auto it = memo.find(key);
         if (it != memo.end()) return it->second;
         LoadGrids(world, map, map->number);
-        Reach r = Explore(map, Motion{a.scroll, a.y, 0, 0});
+        Reach r = Explore(map, Motion{a.scroll, a.y, 0, 0}, TargetsOf(map->number));
         r.trappedInWall = TouchesAt(a.scroll, a.y);
         return memo[key] = r;
     }
@@ -547,7 +611,9 @@ struct Checker {
             return;
         }
         CheckDoorHeights(map);
-        for (const std::string& s : CheckMapConstraints(number)) Say(true, number, s);
+        const std::vector<const MapTarget*> targets = TargetsOf(number);
+        CheckTargetPlaces(number, targets);
+        std::set<int> targetsReached;
 
         const std::vector<Arrival> arrivals = ArrivalsInto(number, false);
         // Per exit, the arrivals from which she cannot reach it.
@@ -571,6 +637,7 @@ struct Checker {
             if (!any && map->exitCount > 0)
                 Say(true, number, "from the " + ArrivalText(world, a, number) + " she can reach no exit");
             saves.insert(r.savePoints.begin(), r.savePoints.end());
+            targetsReached.insert(r.targets.begin(), r.targets.end());
             if ((r.voidLeft && !voidLeft) || (r.voidRight && !voidRight))
                 voidFrom = ArrivalText(world, a, number);
             voidLeft |= r.voidLeft;
@@ -597,6 +664,14 @@ struct Checker {
                     Say(true, number,
                         ExitText(e) + " cannot be reached from the " + ArrivalText(world, *a, number) + how);
                 }
+            }
+            for (int i = 0; i < static_cast<int>(targets.size()); ++i) {
+                if (targetsReached.count(i)) continue;
+                const MapTarget& t = *targets[i];
+                if (t.kind == TARGET_STILL) continue;
+                Say(t.needed != 0, number,
+                    TargetText(t) + (t.kind == TARGET_DOOR ? " cannot be opened" : " cannot be touched") +
+                        ": she can reach it from no arrival");
             }
             ReportVoid(map, voidLeft, true, voidFrom);
             ReportVoid(map, voidRight, false, voidFrom);

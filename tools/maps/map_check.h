@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/maps/constraints.h"
 #include "tools/maps/map_text.h"
 #include "world/map_table.h"
 
@@ -19,6 +20,8 @@ struct MapCheckWorld {
     std::vector<const MapInfo*> maps;            // the world table
     std::map<int, std::vector<uint8_t>> layers;  // 6000 bytes for each map that has a file
     std::map<int, std::string> files;            // where each map's file is, for the messages
+    // Townsfolk, cards and doors of a map in place of the game's own (for tests).
+    std::map<int, std::vector<MapTarget>> targets;
 };
 
 struct MapCheckOptions {
