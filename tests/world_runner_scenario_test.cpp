@@ -62,19 +62,21 @@ TEST(RunnerScenario, NewGameStandsOnMapZeroWithTheNewGameValues) {
 
 TEST(RunnerScenario, WalkIntoMapOneAndBackThenGiveUpToTheTitle) {
     std::string d = TempDir();
+    // The warp puts her near map 0's right end (the village before it is the player's to
+    // cross, with its steps and jumps): from -3400, 53 steps reach the limit of -3824.
     std::string script = std::string(kToTheGame) +
-                         "478 RIGHT    # frames 520-997: the last step reaches -3824\n"
+                         "54 RIGHT     # frames 520-573: the last step reaches -3824\n"
                          "2 -\n"
-                         "4 LEFT       # frames 1000-1003: -56 ... -32, back to map 0\n"
+                         "4 LEFT       # frames 576-579: -56 ... -32, back to map 0\n"
                          "2 -\n"
-                         "1 F1         # frame 1006\n"
+                         "1 F1         # frame 582\n"
                          "430 -\n";
     const std::string states[][2] = {
-        {"996", "before"},   {"997", "exit"},    {"998", "map1"},   {"1003", "back"},
-        {"1004", "map0"},    {"1006", "gaveup"}, {"1045", "dying"}, {"1046", "dead"},
-        {"1427", "caption"}, {"1428", "left"},   {"1429", "title"},
+        {"572", "before"},   {"573", "exit"},   {"574", "map1"},   {"579", "back"},
+        {"580", "map0"},     {"582", "gaveup"}, {"621", "dying"},  {"622", "dead"},
+        {"1003", "caption"}, {"1004", "left"},  {"1005", "title"},
     };
-    std::string args = "--frames 1440";
+    std::string args = "--frames 1016 --warp 519:0:-3400";
     for (const auto& s : states) args += " --state " + s[0] + ":" + d + "/" + s[1] + ".json";
     ASSERT_EQ(RunScript(d, script, args), 0) << ReadFile(d + "/stderr.txt");
     ExpectFields(ReadFile(d + "/before.json"), {"\"mapState\": 1,", "\"scrollX\": -3816,"});
