@@ -165,7 +165,45 @@ const MapTarget kTargets[] = {
     {154, TARGET_FIGURE, 7472, 0, 288, 0, 1, "the travelling guest"},
 };
 
+// The scenes that end by moving her to a map, with the height and camera they give her.
+const SceneArrival kSceneArrivals[] = {
+    {4, 1, 288, -128},
+    {10, 7, SCENE_Y_KEPT, -1424},
+    {15, 9, SCENE_Y_KEPT, -629},
+    {18, 10, 288, -1008},
+    {14, 13, 288, -3004},
+    {37, 19, SCENE_Y_KEPT, -629},
+    {26, 23, SCENE_Y_KEPT, -2056},
+    {54, 30, SCENE_Y_KEPT, -128},
+    {53, 31, SCENE_Y_KEPT, -5016},
+    {55, 32, SCENE_Y_KEPT, -264},
+    {61, 38, SCENE_Y_KEPT, -600},
+    {15, 39, 0, -3744},
+    {60, 40, 224, -3972},
+    {14, 41, 288, -2176},
+    {68, 44, -64, -5444},
+    {72, 45, 192, -4680},
+    {79, 49, 288, -1140},
+    {106, 53, 288, -6918},
+    {109, 56, 288, -384},
+    {113, 63, 288, -7264},
+    {142, 64, SCENE_Y_KEPT, -64},
+    {123, 65, 288, -4532},
+    {112, 67, 288, -5940},
+    {161, 71, 288, -64},
+    {162, 72, 288, -64},
+    {161, 73, 288, -664},
+    {140, 74, 224, -6572},
+};
+
 }  // namespace
+
+std::vector<const SceneArrival*> SceneArrivalsInto(int map) {
+    std::vector<const SceneArrival*> list;
+    for (const SceneArrival& a : kSceneArrivals)
+        if (a.map == map) list.push_back(&a);
+    return list;
+}
 
 std::vector<const MapTarget*> MapTargetsOf(int map) {
     std::vector<const MapTarget*> list;

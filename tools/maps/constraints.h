@@ -24,3 +24,16 @@ struct MapTarget {
 
 // The places of one map, in table order.
 std::vector<const MapTarget*> MapTargetsOf(int map);
+
+enum : int32_t { SCENE_Y_KEPT = -9999 };
+
+// Where a story scene puts the heroine when it moves her to a map.
+struct SceneArrival {
+    int16_t map;
+    int16_t scene;
+    int32_t y;  // or SCENE_Y_KEPT: her height carries over
+    int32_t scroll;
+};
+
+// The scene arrivals into one map.
+std::vector<const SceneArrival*> SceneArrivalsInto(int map);

@@ -365,6 +365,7 @@ const MapInfo* FindIn(const MapCheckWorld& world, int number) {
 }
 
 struct Arrival {
+    int scene;   // the story scene that brings her, or -1 for an exit
     int from;    // map whose exit leads here
     int exit;    // index of that exit
     bool keepY;  // her height carries over
@@ -373,6 +374,9 @@ struct Arrival {
 };
 
 std::string ArrivalText(const MapCheckWorld& world, const Arrival& a, int here) {
+    if (a.scene >= 0)
+        return "arrival at the end of scene " + std::to_string(a.scene) + " (y " + std::to_string(a.y) +
+               (a.keepY ? " kept" : "") + ", ScrollX " + std::to_string(a.scroll) + ")";
     const MapInfo* from = FindIn(world, a.from);
     const MapExit& e = from->exits[a.exit];
     std::string s =
@@ -463,6 +467,34 @@ struct Checker {
         }
     }
 
+    // Every boss starts at world x 2048, most at y 192, and falls to the ground with the
+    // gravity step: a pit there loses the fight.
+    void CheckBossStart(const MapInfo* map) {
+        if (map->bossCount == 0) return;
+        ScrollX = 0;
+        SpriteQuad body;
+        InitQuad(&body, 64, 64, 255);
+        PlaceQuad(&body, 2048, 192);
+        HitRect rect;
+        HitRectFromQuad(&rect, &body, 24, 34, 18, 0);
+        const std::string where = "a boss starts at world x 2048 (column 64)";
+        if (TouchesSolid(&rect)) {
+            Say(false, map->number,
+                where + " inside a wall at y 192; bosses expect free rows 6 to 10 over the floor there");
+            return;
+        }
+        FallState fall{0, -1, 0, 0};
+        float y = 192;
+        for (int frame = 0; frame < 200 && !fall.onGround; ++frame) {
+            FallStep(&body, &rect, &y, &fall);
+            if (y > kFallOutY) {
+                Say(true, map->number,
+                    where + " and falls into a pit: there is no ground under columns 64-65");
+                return;
+            }
+        }
+    }
+
     void Say(bool error, int map, const std::string& text) {
         out->push_back({error, map, "map " + std::to_string(map) + ": " + text});
     }
@@ -476,26 +508,40 @@ struct Checker {
                 if (dest != number) continue;
                 const int scroll = static_cast<int>(e.arriveScroll);
                 if (!e.keepY) {
-                    list.push_back({from->number, i, false, static_cast<int>(e.arriveY), scroll});
+                    list.push_back({-1, from->number, i, false, static_cast<int>(e.arriveY), scroll});
                     continue;
                 }
                 std::set<int> heights;
                 if (!world.layers.count(from->number)) {
-                    // The map she comes from has no file yet: take the ground she would
-                    // most likely walk in on, the floor row, else the highest ground there.
-                    LoadGrids(world, FindIn(world, number), number);
-                    for (int y = -64; y <= 288 && heights.empty(); y += TILE_SIZE)
-                        if (StandsAt(scroll, y)) heights.insert(StandsAt(scroll, 288) ? 288 : y);
+                    heights = LikelyHeights(number, scroll);
                 } else if (firstPass) {
                     LoadGrids(world, from, from->number);
                     heights = StandingHeightsAtExit(e);
                 } else {
                     heights = exitHeights[{from->number, i}];
                 }
-                for (int y : heights) list.push_back({from->number, i, true, y, scroll});
+                for (int y : heights) list.push_back({-1, from->number, i, true, y, scroll});
             }
         }
+        for (const SceneArrival* s : SceneArrivalsInto(number)) {
+            if (s->y != SCENE_Y_KEPT) {
+                list.push_back({s->scene, -1, -1, false, s->y, s->scroll});
+                continue;
+            }
+            for (int y : LikelyHeights(number, s->scroll))
+                list.push_back({s->scene, -1, -1, true, y, s->scroll});
+        }
         return list;
+    }
+
+    // Where she most likely walks in when the height she brings is not known: the floor
+    // row, else the highest ground under her.
+    std::set<int> LikelyHeights(int number, int scroll) {
+        LoadGrids(world, FindIn(world, number), number);
+        std::set<int> heights;
+        for (int y = -64; y <= 288 && heights.empty(); y += TILE_SIZE)
+            if (StandsAt(scroll, y)) heights.insert(StandsAt(scroll, 288) ? 288 : y);
+        return heights;
     }
 
     // Her way from an arrival: she falls to the ground with no key down, then explores.
@@ -610,9 +656,12 @@ struct Checker {
                     std::to_string(number) + ".txt");
             return;
         }
+        LoadGrids(world, map, number);
         CheckDoorHeights(map);
+        LoadGrids(world, map, number);
         const std::vector<const MapTarget*> targets = TargetsOf(number);
         CheckTargetPlaces(number, targets);
+        CheckBossStart(map);
         std::set<int> targetsReached;
 
         const std::vector<Arrival> arrivals = ArrivalsInto(number, false);
