@@ -1,6 +1,7 @@
 // The exchange of blows: damage, invulnerability, the gauge gift, the hit counter, the
 // killing blow, the sword clash, the guard and the back-dash.
 #include "tests/enemy_test_fixture.h"
+#include "world/status_panel.h"
 
 namespace {
 
@@ -246,6 +247,27 @@ TEST_F(Blows, TheBackDashStopsAtAPit) {
     EXPECT_FALSE(OverPit(&Hero.hitRect));
     EXPECT_FLOAT_EQ(ScrollX, 72);  // her left edge stops at world x 257
     EXPECT_EQ(Hero.hitTimer, 30);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Blows, TheKillingBlowsExperienceRaisesHerLevelWithTheBanner) {
+    Hero.level = 5;
+    Hero.exp = 154 * 5 - 10;  // ten short of level 6
+    StatusPanel.bannerTimer = 0;
+    Actor* a = Place(1, 400, 288, FACING_LEFT);
+    a->hp = 1;
+    Sword(380, 280, 128, 80);
+    UpdateEnemy(1, a);
+    ASSERT_EQ(a->life, LIFE_DEFEATED);
+    EXPECT_EQ(Hero.exp, 154 * 5 - 10 + 21);  // 5 x 4.2
+    Hero.effectOn[0] = 0;
+    UpdateHero();
+    EXPECT_EQ(Hero.level, 6);
+    EXPECT_EQ(Hero.exp, 11);
+    EXPECT_EQ(StatusPanel.bannerTimer, 51);
 }
 
 }  // namespace
