@@ -152,7 +152,8 @@ TEST_F(ShellFrame, LongPictureNameIsCutAtACharacterBoundary) {
 TEST_F(ShellFrame, PicturesLoadFromTheGameFolderAndReleaseTwice) {
     std::string data = std::string(MIRAVEL_BUILD_DIR) + "/DATA/AE00149.xml";
     ASSERT_EQ(access(data.c_str(), R_OK), 0) << "the build draws the pictures first";
-    TextureSlot slot = nullptr;
+    static TextureSlot slot;  // a slot lives as long as the game, as the game's own do
+    slot = nullptr;
     LoadTexture(&slot, "DATA/AE00149.xml");
     ASSERT_NE(slot, nullptr);
     EXPECT_EQ(video_TextureWidth(slot), 640);
