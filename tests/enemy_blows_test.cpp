@@ -71,7 +71,8 @@ struct KillCase {
 };
 
 TEST_F(Blows, TheKillingBlowPushesBackAndPaysOnce) {
-    for (KillCase c : {KillCase{1, 4}, KillCase{2, 4}, KillCase{3, 4}, KillCase{4, 16}, KillCase{6, 16}}) {
+    for (KillCase c :
+         {KillCase{1, 4}, KillCase{2, 4}, KillCase{3, 4}, KillCase{4, 16}, KillCase{5, 4}, KillCase{6, 16}}) {
         SetUp();
         Actor* a = Place(c.kind, 400, 288, FACING_LEFT);
         a->hp = 1;

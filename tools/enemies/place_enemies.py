@@ -16,7 +16,10 @@ import sys
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 COLS, ROWS = 250, 12
-X_MIN, X_MAX = 600, 7600
+X_MIN, X_MAX = 600, 7600  # the range a placement may use
+# Spots chosen from the tiles keep clear of both map edges, so that a heroine arriving at
+# either end is not noticed before she has taken a step (notice reaches 256 pixels).
+FAIR_MIN, FAIR_MAX = 700, 7300
 IN_COLUMN = 8  # hit rectangle left edge within its column (all kinds fit in the column)
 
 MAP1 = [(1084, 288), (1372, 192), (1908, 288), (2124, 288), (2708, 288), (3348, 256), (3668, 288),
@@ -71,7 +74,7 @@ def candidates(grid):
     out = []
     for c in range(COLS):
         x = 32 * c + IN_COLUMN
-        if x < X_MIN or x > X_MAX:
+        if x < FAIR_MIN or x > FAIR_MAX:
             continue
         if not solid(grid, ROWS - 1, c):
             continue  # over a pit: it could not patrol
@@ -88,6 +91,8 @@ def snap(grid, cands, spot):
     """The author's spot if a body stands there, else the nearest candidate."""
     x, y = spot
     c = x // 32
+    if not X_MIN <= x <= X_MAX:
+        return None
     if y % 32 == 0 and 0 <= y <= 288 and standable(grid, y // 32 + 2, c):
         return (32 * c + IN_COLUMN if (x % 32) > 16 else x, y)
     if not cands:
@@ -103,7 +108,7 @@ def spread(cands, taken, n):
     by_x = sorted(cands)
     need = n - len(chosen)
     for i in range(need):
-        target = X_MIN + (i + 0.5) * (X_MAX - X_MIN) / need
+        target = FAIR_MIN + (i + 0.5) * (FAIR_MAX - FAIR_MIN) / need
         best = None
         for gap in (96, 64, 40, 0):
             free = [p for p in by_x if all(abs(p[0] - q[0]) >= gap or p[1] != q[1] for q in chosen)]
