@@ -158,6 +158,46 @@ TEST(MapText, FileNamesGiveTheMapNumber) {
     EXPECT_EQ(MapNumberFromFileName("map_012.inc"), -1);
 }
 
+// The compiler the build runs: a broken file stops it with file:line, a good one is written.
+TEST(MapText, TheCompilerNamesTheFileAndLineOfAFault) {
+    const std::string dir = testing::TempDir();
+    const std::string bad = dir + "/map_007.txt", good = dir + "/map_008.txt",
+                      out = dir + "/compiled_maps.cpp";
+    const std::string tool = MIRAVEL_BUILD_DIR "/tools/mkmaps",
+                      tiles = MIRAVEL_SOURCE_DIR "/content/tiles.txt";
+    std::string badText = MapText({Row("GG"), Row("GG")}, {});
+    badText.replace(badText.find("\nA\n") + 3 + 251 + 5, 1, "%");  // line 4, column 5
+    for (const auto& f :
+         {std::make_pair(bad, badText), std::make_pair(good, MapText({Row("GRS")}, {Row("$")}))}) {
+        FILE* file = fopen(f.first.c_str(), "wb");
+        ASSERT_NE(file, nullptr);
+        fwrite(f.second.data(), 1, f.second.size(), file);
+        fclose(file);
+    }
+    remove(out.c_str());
+    auto run = [&](const std::string& files, std::string* said) {
+        FILE* p = popen((tool + " " + tiles + " " + out + " " + files + " 2>&1").c_str(), "r");
+        char buf[512];
+        said->clear();
+        while (p && fgets(buf, sizeof buf, p)) *said += buf;
+        return p ? pclose(p) : -1;
+    };
+    std::string said;
+    EXPECT_NE(run(good + " " + bad, &said), 0);
+    EXPECT_NE(said.find("map_007.txt:4: error: row 1 of layer A, column 5: '%' is no tile of layer A"),
+              std::string::npos)
+        << said;
+    std::string written;
+    EXPECT_FALSE(ReadWholeFile(out, &written));  // nothing is written while a file is broken
+
+    EXPECT_EQ(run(good, &said), 0) << said;
+    ASSERT_TRUE(ReadWholeFile(out, &written));
+    EXPECT_NE(written.find("{8, kMap8}"), std::string::npos);
+    EXPECT_NE(written.find("const uint8_t kMap8[6000] = {\n1,5,7,0,"), std::string::npos);
+    EXPECT_NE(written.find("CompiledMapCount = 1;"), std::string::npos);
+    for (const std::string& f : {bad, good, out}) remove(f.c_str());
+}
+
 // The game serves every map file the build compiled, byte for byte as the text reads.
 TEST(MapText, TheGameCarriesEveryMapFileAsCompiled) {
     const std::vector<std::string> files = ListMapFiles(MIRAVEL_SOURCE_DIR "/content/maps");

@@ -14,8 +14,9 @@
 
 #include "tools/maps/map_check.h"
 
-// Whether a map of the table that has no file yet fails the check.
-static const bool kMissingFileIsError = false;
+// Whether a map of the table that has no file fails the check: every map has its file, so
+// one that goes missing is an error (--missing-is-warning while maps are being written).
+static const bool kMissingFileIsError = true;
 
 static std::string FolderOf(const std::string& path) {
     const size_t slash = path.find_last_of('/');
