@@ -10,7 +10,10 @@ enum TargetKind : uint8_t {
     TARGET_CARD,    // a card lying at (x, y), picked up by touching it
     TARGET_STILL,   // a figure only looked at
     TARGET_DOOR,    // Up with ScrollX in [lo, hi] and her y at the height (or at least it)
+    TARGET_CAMERA,  // ScrollX in [lo, hi] at any height: where a story scene begins
 };
+
+enum : int32_t { TARGET_OPEN_END = 100000 };  // a camera range open at that end
 
 struct MapTarget {
     int16_t map;

@@ -260,6 +260,7 @@ void RecordSavePoints(const Motion& m, Reach* reach) {
 // story condition and warps are taken or passed by as she likes.
 // Whether she, at m, can talk to a figure, pick up a card or open a door of the townsfolk.
 bool ReachesTarget(const MapTarget& t, const Motion& m, bool standing) {
+    if (t.kind == TARGET_CAMERA) return m.scroll >= t.a && m.scroll <= t.b;
     if (t.kind == TARGET_DOOR)
         return standing && m.scroll >= t.a && m.scroll <= t.b && (t.atLeast ? m.y >= t.y : m.y == t.y);
     // Her hit rectangle overlaps the figure's 64 x 64 quad by more than a pixel.
@@ -422,6 +423,12 @@ struct Checker {
     }
 
     static std::string TargetText(const MapTarget& t) {
+        if (t.kind == TARGET_CAMERA)
+            return std::string("the place where ") + t.what + " begins (ScrollX " +
+                   (t.a <= -TARGET_OPEN_END  ? "<= " + std::to_string(t.b)
+                    : t.b >= TARGET_OPEN_END ? ">= " + std::to_string(t.a)
+                                             : std::to_string(t.a) + ".." + std::to_string(t.b)) +
+                   ")";
         if (t.kind == TARGET_DOOR)
             return std::string(t.what) + " (ScrollX " + std::to_string(t.a) + ".." + std::to_string(t.b) +
                    " at y " + (t.atLeast ? ">= " : "") + std::to_string(t.y) + ")";
@@ -431,6 +438,7 @@ struct Checker {
     // Each figure stands on ground and outside the walls; each door has her floor under it.
     void CheckTargetPlaces(int number, const std::vector<const MapTarget*>& targets) {
         for (const MapTarget* t : targets) {
+            if (t->kind == TARGET_CAMERA) continue;
             if (t->kind == TARGET_DOOR) {
                 bool stands = false;
                 for (int s = t->a; s <= t->b && !stands; ++s)
@@ -719,7 +727,10 @@ struct Checker {
                 const MapTarget& t = *targets[i];
                 if (t.kind == TARGET_STILL) continue;
                 Say(t.needed != 0, number,
-                    TargetText(t) + (t.kind == TARGET_DOOR ? " cannot be opened" : " cannot be touched") +
+                    TargetText(t) +
+                        (t.kind == TARGET_DOOR     ? " cannot be opened"
+                         : t.kind == TARGET_CAMERA ? " cannot be reached"
+                                                   : " cannot be touched") +
                         ": she can reach it from no arrival");
             }
             ReportVoid(map, voidLeft, true, voidFrom);
