@@ -80,6 +80,9 @@ void UpdateEnemy(int32_t kind, Actor* a) {
         a->life = LIFE_INACTIVE;
         return;
     }
+    // The body stands where its last drawing put it, rebuilt from the rectangle, also on
+    // the first frame after a spawn: the gravity step keeps the insets it finds.
+    QuadFromHitRect(&a->body, &a->hitRect, k.insetLeft, k.insetRight, k.insetTop, k.insetBottom);
     FallStep(&a->body, &a->hitRect, &a->y, &a->fall);
     if (kind >= 2) a->fall.jumpRequest = 0;
     if (kind == 5) PlaceEnemyRect(a, 3);
