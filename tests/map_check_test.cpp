@@ -177,6 +177,32 @@ TEST(MapCheck, ADoorAtItsHeightAndAMissingFile) {
     EXPECT_EQ(CountErrors(out), 1);
 }
 
+// Through a "y kept" exit she brings the heights she can stand at where it fires.
+TEST(MapCheck, AKeptHeightIsTheOneSheHadInTheOtherMap) {
+    World w;
+    Layout here, there;
+    here.Fill(7, 12, 12, 'X').Fill(8, 12, 12, 'X');              // a crate stack over the floor at column 12
+    for (int r = 9; r <= 10; ++r) there.Fill(r, 150, 249, 'r');  // the neighbour ends on a ledge
+    w.exits[0].arriveY = 224;                                    // into the neighbour, onto its ledge
+    w.arrivals[0].keepY = 1;                                     // its right end keeps her height
+    w.arrivals.erase(w.arrivals.begin() + 1);
+    w.arrivals.push_back(Edge(true, kMap, 224, -7276));  // its left end, unused here
+    std::vector<MapCheckMessage> out = w.Check(here);
+    // Without the neighbour's file her height is taken as the floor's: no fault.
+    EXPECT_FALSE(HasError(out, "stands inside a wall")) << All(out);
+
+    MapCheckWorld world;
+    world.maps = {&w.map, &w.next};
+    world.layers[kMap] = here.Layers();
+    world.layers[kNext] = there.Layers();
+    out.clear();
+    CheckMaps(world, {kMap}, MapCheckOptions{}, &out);
+    EXPECT_TRUE(HasError(out,
+                         "map 200: arrival from map 201 (y 224 kept, ScrollX -64) stands inside a wall at "
+                         "column 12, row 7"))
+        << All(out);
+}
+
 TEST(MapCheck, TownsfolkCardsAndShopDoorsNeedGroundAndAWayThere) {
     World w;
     Layout layout;
