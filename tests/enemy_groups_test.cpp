@@ -30,6 +30,17 @@ TEST_F(Groups, EveryGroupHasItsPlacementsInRange) {
     }
 }
 
+TEST_F(Groups, TheMapsWithEnemiesAreExactlyTheMapsWithGroups) {
+    int withEnemies = 0;
+    for (int map = 0; map < MAP_NUMBER_LIMIT; ++map) {
+        const MapInfo* m = FindMap(map);
+        const bool flagged = m && m->hasEnemies;
+        withEnemies += flagged;
+        EXPECT_EQ(flagged, FindEnemyGroup(map) != nullptr) << "map " << map;
+    }
+    EXPECT_EQ(withEnemies, ENEMY_GROUP_COUNT);
+}
+
 TEST_F(Groups, MapOneIsPlacedAsDesigned) {
     const EnemySpot expected[12] = {{1084, 288}, {1372, 192}, {1908, 288}, {2124, 288},
                                     {2708, 288}, {3348, 256}, {3668, 288}, {4244, 256},
@@ -63,7 +74,8 @@ TEST_F(Groups, PlacementsStandOnTheMapsGround) {
                     << "map " << g.map << " kind " << kind << " slot " << i;
                 bool ground = false;
                 for (int r = row + 2; r < MAP_ROWS; ++r) ground = ground || solid(r);
-                EXPECT_TRUE(ground) << "map " << g.map << " kind " << kind << " slot " << i;
+                EXPECT_TRUE(ground) << "map " << g.map << " kind " << kind << " slot " << i
+                                    << ": its ground has changed; run tools/enemies/place_enemies.py";
             }
         }
     }
