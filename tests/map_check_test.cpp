@@ -136,6 +136,13 @@ const Broken kBroken[] = {
          w->arrivals.erase(w->arrivals.begin() + 1);
      },
      "she can walk off the right end (past column 249) where no exit waits: wall that end"},
+    {"boss over a pit",
+     [](World* w, Layout* l) {
+         w->map.bossCount = 1;
+         l->Fill(11, 63, 66, '.');
+     },
+     "map 200: a boss starts at world x 2048 (column 64) and falls into a pit: there is no ground under "
+     "column 64"},
     {"arrival inside an exit", [](World* w, Layout*) { w->arrivals[0].arriveScroll = -16; },
      "arrival from map 201 (y 288, ScrollX -16) lands inside the left end to map 201 (ScrollX >= -32), which "
      "sends her straight on"},

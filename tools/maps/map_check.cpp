@@ -160,7 +160,7 @@ struct Checker {
     const MapCheckWorld& world;
     const MapCheckOptions& options;
     std::vector<MapCheckMessage>* out;
-    std::map<std::tuple<int, int, int, bool>, Reach> memo;  // map, scroll, y, kept
+    std::map<std::tuple<int, int, int>, Reach> memo;  // by map, scroll and height of the arrival
     // Per map and exit: the heights she stood at when it fired (for kept heights).
     std::map<std::pair<int, int>, std::set<int>> exitHeights;
 
@@ -246,8 +246,7 @@ struct Checker {
         for (int frame = 0; frame < 200 && !fall.onGround; ++frame) {
             FallStep(&body, &rect, &y, &fall);
             if (y > kFallOutY) {
-                Say(true, map->number,
-                    where + " and falls into a pit: there is no ground under columns 64-65");
+                Say(true, map->number, where + " and falls into a pit: there is no ground under column 64");
                 return;
             }
         }
@@ -304,7 +303,7 @@ struct Checker {
 
     // Her way from an arrival: she falls to the ground with no key down, then explores.
     const Reach& ExploreFrom(const MapInfo* map, const Arrival& a) {
-        auto key = std::make_tuple(map->number, a.scroll, a.y, false);
+        auto key = std::make_tuple(map->number, a.scroll, a.y);
         auto it = memo.find(key);
         if (it != memo.end()) return it->second;
         LoadGrids(world, map, map->number);
