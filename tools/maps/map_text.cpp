@@ -38,8 +38,8 @@ struct Reader {
     void EndLayer(int line) {
         if (layer < 0) return;
         if (rows < MAP_TEXT_ROWS)
-            Fail(line, std::string("layer ") + Name() + " has " + std::to_string(rows) + " rows; it needs " +
-                           std::to_string(MAP_TEXT_ROWS));
+            Fail(line, std::string("layer ") + Name() + " has " + std::to_string(rows) +
+                           (rows == 1 ? " row" : " rows") + "; it needs " + std::to_string(MAP_TEXT_ROWS));
         done[layer] = true;
     }
 
@@ -93,7 +93,9 @@ struct Reader {
                 }
             }
         }
-        if (bad > 1) first += " (and " + std::to_string(bad - 1) + " more bad characters in this row)";
+        if (bad > 1)
+            first += " (and " + std::to_string(bad - 1) +
+                     (bad == 2 ? " more bad character" : " more bad characters") + " in this row)";
         if (bad > 0) Fail(line, first);
     }
 };
