@@ -82,12 +82,13 @@ int main(int argc, char** argv) {
     out +=
         "    {-1, nullptr},\n};\nconst int32_t CompiledMapCount = " + std::to_string(numbers.size()) + ";\n";
 
-    // Rewritten only when it changes, so an unchanged map set costs no recompile.
-    const std::string outPath = argv[2];
-    std::string old;
-    if (ReadWholeFile(outPath, &old) && old == out) return 0;
-    FILE* f = fopen(outPath.c_str(), "wb");
-    if (!f || fwrite(out.data(), 1, out.size(), f) != out.size() || fclose(f) != 0) {
+    // Written beside its place and moved there whole, so a failed write leaves no half file.
+    const std::string outPath = argv[2], partPath = outPath + ".part";
+    FILE* f = fopen(partPath.c_str(), "wb");
+    bool ok = f && fwrite(out.data(), 1, out.size(), f) == out.size();
+    if (f && fclose(f) != 0) ok = false;
+    if (!ok || rename(partPath.c_str(), outPath.c_str()) != 0) {
+        remove(partPath.c_str());
         fprintf(stderr, "mkmaps: cannot write %s\n", outPath.c_str());
         return 1;
     }
