@@ -69,7 +69,7 @@ float QuietScroll(const MapInfo* m) {
     return -64;
 }
 
-// Her height standing on the highest solid cell of her column with free cells above it.
+// Her height standing on the first solid cell of her column from row 2 down.
 float StandingY(const MapInfo* m, float scroll) {
     const uint8_t* layers = MapLayers(m->number);
     const int column = int((HERO_SCREEN_X + TILE_SIZE - scroll) / TILE_SIZE);
@@ -133,6 +133,7 @@ void AppendPlay(std::mt19937* rng, uint32_t frames, std::vector<HeadlessStep>* s
     uint32_t left = frames;
     while (left > 0) {
         const uint8_t dir = pick(2) ? VK_RIGHT : VK_LEFT;
+        const uint8_t upDown = pick(2) ? VK_UP : VK_DOWN;
         std::vector<HeadlessStep> act;
         switch (pick(12)) {
             case 0:
@@ -144,7 +145,7 @@ void AppendPlay(std::mt19937* rng, uint32_t frames, std::vector<HeadlessStep>* s
                 break;
             case 3:
                 act = {Hold(1 + pick(4), {VK_Z}), Hold(1), Hold(1 + pick(4), {VK_Z}), Hold(1),
-                       Hold(1 + pick(4), {pick(2) ? VK_UP : VK_DOWN, VK_Z})};
+                       Hold(1 + pick(4), {upDown, VK_Z})};
                 break;
             case 4:
                 act = {Hold(5 + pick(25), {VK_DOWN})};
@@ -152,6 +153,12 @@ void AppendPlay(std::mt19937* rng, uint32_t frames, std::vector<HeadlessStep>* s
                 break;
             case 5:
                 act = {Hold(1 + pick(3), {VK_Z}), Hold(4 + pick(8), {dir})};
+                break;
+            case 6:
+                act = {Hold(1 + pick(3), {VK_X}), Hold(10 + pick(40)), Hold(1 + pick(3), {VK_X})};
+                break;
+            case 7:
+                act = {Hold(1 + pick(3), {VK_UP}), Hold(1 + pick(3), {VK_X})};
                 break;
             case 9:
             case 10: {
@@ -175,12 +182,6 @@ void AppendPlay(std::mt19937* rng, uint32_t frames, std::vector<HeadlessStep>* s
                        Hold(2, {VK_X}),
                        Hold(4),
                        Hold(2, {VK_X})};
-                break;
-            case 6:
-                act = {Hold(1 + pick(3), {VK_X}), Hold(10 + pick(40)), Hold(1 + pick(3), {VK_X})};
-                break;
-            case 7:
-                act = {Hold(1 + pick(3), {VK_UP}), Hold(1 + pick(3), {VK_X})};
                 break;
             default:
                 act = {Hold(1 + pick(20))};
@@ -220,6 +221,7 @@ void Fault(const std::string& kind, const std::string& detail) {
     const Arrival& a = g_Soak.arrivals[g_Soak.current];
     std::ostringstream key;
     key << kind << " map " << a.map << " arrival " << a.scroll << "," << a.y;
+    if (a.from >= 0) key << " from map " << a.from;
     if (!g_Soak.seenFaults.insert(key.str()).second || g_Soak.faults.size() > 60) return;
     std::ostringstream s;
     s << key.str() << " (level " << g_Soak.levels[g_Soak.current] << ", frame " << g_Soak.sinceWarp
