@@ -34,7 +34,7 @@ namespace {
 
 enum : int32_t {
     SOAK_GROUPS = 8,    // one test per group of maps, so that ctest runs them side by side
-    SOAK_FRAMES = 300,  // frames played at each arrival
+    SOAK_FRAMES = 300,  // frames played at each arrival (MIRAVEL_SOAK_FRAMES for a longer soak)
     SOAK_SETTLE = 2,    // frames after a warp before her footing is judged
     // The camera stays within a screen of the grid: a map end without a wall lets it look
     // past column 0 or 249 (the map check warns of that), but never further than she can
@@ -202,6 +202,7 @@ struct Soak {
     std::vector<Arrival> arrivals;
     std::vector<uint32_t> levels;  // the level she plays each arrival at
     uint32_t firstWarp = 3;        // the game has begun by this frame
+    uint32_t framesEach = SOAK_FRAMES;
     uint32_t lastFrame = 0;
     size_t current = 0;  // arrival being played
     uint32_t sinceWarp = 0;
@@ -375,7 +376,7 @@ void OnFrame(uint32_t frame, void*) {
     }
     g_Soak.sinceWarp++;
     if (frame > g_Soak.firstWarp) CheckFrame();
-    const size_t index = (frame - g_Soak.firstWarp) / SOAK_FRAMES;
+    const size_t index = (frame - g_Soak.firstWarp) / g_Soak.framesEach;
     if (index >= g_Soak.arrivals.size()) return;
     if (index != g_Soak.current || frame == g_Soak.firstWarp) {
         g_Soak.current = index;
@@ -420,14 +421,17 @@ TEST_P(WorldSoak, EveryArrivalPlaysWithoutAFault) {
     const char* seedText = getenv("MIRAVEL_SOAK_SEED");
     const uint32_t seed = seedText ? uint32_t(strtoul(seedText, nullptr, 0)) : 0x5EED0000u;
     SCOPED_TRACE("seed " + std::to_string(seed));
+    const char* framesText = getenv("MIRAVEL_SOAK_FRAMES");
+    if (framesText && strtoul(framesText, nullptr, 10) > 0)
+        g_Soak.framesEach = uint32_t(strtoul(framesText, nullptr, 10));
     std::mt19937 rng(seed + uint32_t(GetParam()));
     static const uint32_t kLevels[] = {5, 5, 12, 20, 45, 90, 140, 200};
     std::vector<HeadlessStep> script = {Hold(g_Soak.firstWarp)};
     for (size_t i = 0; i < g_Soak.arrivals.size(); ++i) {
         g_Soak.levels.push_back(kLevels[rng() % (sizeof kLevels / sizeof kLevels[0])]);
-        AppendPlay(&rng, SOAK_FRAMES, &script);
+        AppendPlay(&rng, g_Soak.framesEach, &script);
     }
-    g_Soak.lastFrame = g_Soak.firstWarp + uint32_t(g_Soak.arrivals.size()) * SOAK_FRAMES;
+    g_Soak.lastFrame = g_Soak.firstWarp + uint32_t(g_Soak.arrivals.size()) * g_Soak.framesEach;
 
     // Straight into a new game: the game start loads everything and enters map 0.
     g_Frame = 2;
