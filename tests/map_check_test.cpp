@@ -63,9 +63,10 @@ struct World {
     std::vector<MapExit> exits{Edge(true, kNext, 288, -7276), Edge(false, kNext, 288, -64)};
     std::vector<MapExit> arrivals{Edge(false, kMap, 288, -64), Edge(true, kMap, 288, -7276)};
     MapInfo map{}, next{};
+    int number = kMap;
 
     std::vector<MapCheckMessage> Check(const Layout& layout) {
-        map.number = kMap;
+        map.number = static_cast<int16_t>(number);
         map.exitCount = static_cast<int32_t>(exits.size());
         for (size_t i = 0; i < exits.size(); ++i) map.exits[i] = exits[i];
         next.number = kNext;
@@ -73,9 +74,9 @@ struct World {
         for (size_t i = 0; i < arrivals.size(); ++i) next.exits[i] = arrivals[i];
         MapCheckWorld world;
         world.maps = {&map, &next};
-        world.layers[kMap] = layout.Layers();
+        world.layers[number] = layout.Layers();
         std::vector<MapCheckMessage> out;
-        CheckMaps(world, {kMap}, MapCheckOptions{}, &out);
+        CheckMaps(world, {number}, MapCheckOptions{}, &out);
         return out;
     }
 };
@@ -157,6 +158,21 @@ TEST(MapCheck, EachBrokenMapIsReportedInWords) {
         EXPECT_TRUE(HasError(out, b.says)) << b.name << ":\n" << All(out);
         EXPECT_GT(CountErrors(out), 0) << b.name;
     }
+}
+
+// A new game stands her on map 0 at ScrollX 0 (world x 300, her rectangle in column 10).
+TEST(MapCheck, ANewGameDoesNotStartInsideAWall) {
+    World w;
+    w.number = 0;
+    w.exits[0].cond[0] = StoryCond{COND_FLAG_SET, 1};  // map 0's way west opens later in the story
+    for (MapExit& a : w.arrivals) a.dest = 0;
+    Layout layout;
+    EXPECT_EQ(CountErrors(w.Check(layout)), 0) << All(w.Check(layout));
+    layout.Fill(9, 10, 10, 'r').Fill(10, 10, 10, 'r');
+    const std::vector<MapCheckMessage> out = w.Check(layout);
+    EXPECT_TRUE(
+        HasError(out, "map 0: start of a new game (y 288, ScrollX 0) stands inside a wall at column 10"))
+        << All(out);
 }
 
 TEST(MapCheck, ADoorAtItsHeightAndAMissingFile) {

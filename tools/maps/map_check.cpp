@@ -115,8 +115,11 @@ const MapInfo* FindIn(const MapCheckWorld& world, int number) {
     return nullptr;
 }
 
+// A new game starts on map 0 at ScrollX 0, standing at y 288, before any scene moves her.
+constexpr int kNewGame = -2;
+
 struct Arrival {
-    int scene;   // the story scene that brings her, or -1 for an exit
+    int scene;   // the story scene that brings her, -1 for an exit, kNewGame for a new game
     int from;    // map whose exit leads here
     int exit;    // index of that exit
     bool keepY;  // her height carries over
@@ -125,6 +128,7 @@ struct Arrival {
 };
 
 std::string ArrivalText(const MapCheckWorld& world, const Arrival& a, int here) {
+    if (a.scene == kNewGame) return "start of a new game (y 288, ScrollX 0)";
     if (a.scene >= 0)
         return "arrival at the end of scene " + std::to_string(a.scene) + " (y " + std::to_string(a.y) +
                (a.keepY ? " kept" : "") + ", ScrollX " + std::to_string(a.scroll) + ")";
@@ -280,6 +284,7 @@ struct Checker {
                 for (int y : heights) list.push_back({-1, from->number, i, true, y, scroll});
             }
         }
+        if (number == 0) list.push_back({kNewGame, -1, -1, false, 288, 0});
         for (const SceneArrival* s : SceneArrivalsInto(number)) {
             if (s->y != SCENE_Y_KEPT) {
                 list.push_back({s->scene, -1, -1, false, s->y, s->scroll});
