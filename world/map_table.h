@@ -112,6 +112,8 @@ void EnterMap(const MapInfo* map);
 void RunMap(const MapInfo* map);
 // Tests the exits in order; several may fire, the last one wins.
 void RunMapExits(const MapExit* exits, int count);
+// The exit's height test on the heroine's height y.
+bool ExitHeightHolds(const MapExit& e, float y);
 // True when every condition of the list holds.
 bool StoryCondsHold(const StoryCond* conds, int count);
 

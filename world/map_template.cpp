@@ -36,9 +36,9 @@ bool StoryCondsHold(const StoryCond* conds, int count) {
     return true;
 }
 
-static bool HeightHolds(uint8_t test, float h) {
-    const float y = Hero.y;
-    switch (test) {
+bool ExitHeightHolds(const MapExit& e, float y) {
+    const float h = e.height;
+    switch (e.heightTest) {
         case HEIGHT_EQUAL:
             return y == h;
         case HEIGHT_BELOW:
@@ -60,7 +60,7 @@ static bool ExitHolds(const MapExit& e) {
         const bool up = KeyDown(VK_UP) || (PadFlags & PAD_UP) != 0;
         if (!up || Hero.state != 0) return false;
     }
-    if (!HeightHolds(e.heightTest, e.height)) return false;
+    if (!ExitHeightHolds(e, Hero.y)) return false;
     return StoryCondsHold(e.cond, CONDS_MAX);
 }
 

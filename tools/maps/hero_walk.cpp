@@ -127,21 +127,7 @@ bool IsWarp(const MapExit& e) {
 }
 
 bool HeightHolds(const MapExit& e, int y) {
-    const float h = e.height;
-    switch (e.heightTest) {
-        case HEIGHT_EQUAL:
-            return y == h;
-        case HEIGHT_BELOW:
-            return y < h;
-        case HEIGHT_AT_MOST:
-            return y <= h;
-        case HEIGHT_ABOVE:
-            return y > h;
-        case HEIGHT_AT_LEAST:
-            return y >= h;
-        default:
-            return true;
-    }
+    return ExitHeightHolds(e, static_cast<float>(y));
 }
 bool InRange(const MapExit& e, int scroll) {
     return scroll >= e.scrollMin && scroll <= e.scrollMax;
