@@ -10,14 +10,12 @@
 #include <sstream>
 #include <string>
 
+#include "runner_util.h"
+
 namespace {
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
+using runnertest::ExpectFields;
+using runnertest::ReadFile;
 
 // The snapshot entry of pool slot `slot` of kind 1.
 std::string KindOneSlot(const std::string& json, int slot) {
@@ -27,13 +25,8 @@ std::string KindOneSlot(const std::string& json, int slot) {
     return json.substr(at, json.find('}', at) - at + 1);
 }
 
-void ExpectFields(const std::string& json, std::initializer_list<const char*> parts) {
-    for (const char* part : parts) EXPECT_NE(json.find(part), std::string::npos) << part << "\n" << json;
-}
-
 TEST(EnemyRunner, TheFirstFootSoldierOfMapOneFightsFallsAndPaysOnce) {
-    char tmpl[] = "/tmp/miravel2-enemy-runner-XXXXXX";
-    const std::string d = mkdtemp(tmpl);
+    const std::string d = runnertest::TempDir();
     std::string script = "515 -\n1 X\n10 -\n50 RIGHT\n";
     for (int i = 0; i < 60; ++i) script += "4 Z\n8 -\n";
     std::ofstream(d + "/script.txt") << script;

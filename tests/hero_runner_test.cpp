@@ -9,19 +9,12 @@
 #include <sstream>
 #include <string>
 
+#include "runner_util.h"
+
 namespace {
 
-std::string TempDir() {
-    char tmpl[] = "/tmp/miravel2-hero-runner-XXXXXX";
-    return mkdtemp(tmpl);
-}
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
+using runnertest::ReadFile;
+using runnertest::TempDir;
 
 TEST(HeroRunner, ANewGamesFirstSlashSwingsOnNineFramesThenAJumpRisesNinetyOnePixels) {
     const std::string d = TempDir();

@@ -9,31 +9,18 @@
 #include <sstream>
 #include <string>
 
+#include "runner_util.h"
+
 namespace {
 
-std::string TempDir() {
-    char tmpl[] = "/tmp/miravel2-runner-XXXXXX";
-    return mkdtemp(tmpl);
-}
+using runnertest::ReadFile;
+using runnertest::TempDir;
 
 int RunRunner(const std::string& args, std::string* err = nullptr) {
-    std::string errFile = TempDir() + "/stderr.txt";
-    std::string cmd = std::string(MIRAVEL_BUILD_DIR) + "/miravel2-headless " + args + " 2>" + errFile;
-    int status = system(cmd.c_str());
-    if (err) {
-        std::ifstream in(errFile);
-        std::stringstream ss;
-        ss << in.rdbuf();
-        *err = ss.str();
-    }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
+    const std::string errFile = TempDir() + "/stderr.txt";
+    const int status = runnertest::RunHeadless(args, errFile);
+    if (err) *err = ReadFile(errFile);
+    return status;
 }
 
 TEST(Runner, WritesShotAndStateAfterTheNamedFrame) {

@@ -9,31 +9,19 @@
 #include <sstream>
 #include <string>
 
+#include "runner_util.h"
+
 namespace {
 
-std::string TempDir() {
-    char tmpl[] = "/tmp/miravel2-world-runner-XXXXXX";
-    return mkdtemp(tmpl);
-}
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
+using runnertest::ExpectFields;
+using runnertest::ReadFile;
+using runnertest::TempDir;
 
 // Runs the runner on a script; the snapshots named in `states` land in `dir`.
 int RunScript(const std::string& dir, const std::string& script, const std::string& args) {
     std::ofstream(dir + "/script.txt") << script;
-    std::string cmd = std::string(MIRAVEL_BUILD_DIR) + "/miravel2-headless --null-device --input " + dir +
-                      "/script.txt " + args + " 2>" + dir + "/stderr.txt";
-    int status = system(cmd.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-void ExpectFields(const std::string& json, std::initializer_list<const char*> parts) {
-    for (const char* part : parts) EXPECT_NE(json.find(part), std::string::npos) << part << "\n" << json;
+    return runnertest::RunHeadless("--null-device --input " + dir + "/script.txt " + args,
+                                   dir + "/stderr.txt");
 }
 
 const char kToTheGame[] =
