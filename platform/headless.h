@@ -27,6 +27,9 @@ struct HeadlessConfig {
     // or before the device goes away.
     void (*frameHook)(uint32_t frame, void* user) = nullptr;
     void* hookUser = nullptr;
+    // When set, decides the keys held in each frame (1-based) in place of the script, so a
+    // test can steer by what it sees; pad bits still come from the script.
+    void (*keysHook)(uint32_t frame, std::vector<uint8_t>* keys, void* user) = nullptr;
 };
 
 void headless_Configure(const HeadlessConfig& config);

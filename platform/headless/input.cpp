@@ -1,5 +1,6 @@
 // Scripted input: frame k holds the keys and pad bits of the script step covering it.
 #include <cstring>
+#include <vector>
 
 #include "platform/common/messages.h"
 #include "platform/headless/headless_state.h"
@@ -28,8 +29,18 @@ bool input_GetKeyboardState(uint8_t keys[256]) {
     uint32_t frame = HeadlessStartFrame();
     if (frame == 1 || frame != g_PreviousFrame + 1) memset(g_PreviousKeys, 0, sizeof g_PreviousKeys);
     memset(keys, 0, 256);
-    if (const HeadlessStep* step = HeadlessStepOfFrame(frame)) {
-        for (uint8_t vk : step->keys) {
+    const HeadlessConfig& config = HeadlessCurrentConfig();
+    static std::vector<uint8_t> steered;
+    const std::vector<uint8_t>* held = nullptr;
+    if (config.keysHook) {
+        steered.clear();
+        config.keysHook(frame, &steered, config.hookUser);
+        held = &steered;
+    } else if (const HeadlessStep* step = HeadlessStepOfFrame(frame)) {
+        held = &step->keys;
+    }
+    if (held) {
+        for (uint8_t vk : *held) {
             // A key that goes down reaches the window as a key-down message as well,
             // in the order the step lists them.
             if (!(keys[vk] & 0x80) && !(g_PreviousKeys[vk] & 0x80)) MessagesPush(SYS_MSG_KEYDOWN, vk);
