@@ -17,6 +17,7 @@
 #include "world/grid.h"
 #include "world/map_state.h"
 #include "world/run_state.h"
+#include "world_game_start.h"
 #include "world_test_device.h"
 
 namespace {
@@ -121,14 +122,6 @@ void OnFrame(uint32_t frame, void*) {
                   std::to_string(Hero.y);
 }
 
-std::string RouteGameDir() {
-    std::string dir = WorldTestTempDir();
-    const std::string data = std::string(MIRAVEL_BUILD_DIR) + "/DATA";
-    if (symlink(data.c_str(), (dir + "/DATA").c_str()) != 0) return "";
-    mkdir((dir + "/Save").c_str(), 0755);
-    return dir;
-}
-
 struct Route {
     const char* name;
     std::vector<int> flags;
@@ -139,7 +132,7 @@ class WorldRoute : public ::testing::TestWithParam<Route> {};
 
 TEST_P(WorldRoute, SheWalksTheRouteMapByMap) {
     const Route& r = GetParam();
-    const std::string dir = RouteGameDir();
+    const std::string dir = GameDirWithBuiltData();
     ASSERT_FALSE(dir.empty());
     g_Walk = Walk{};
     g_Walk.legs = r.legs;
@@ -147,15 +140,7 @@ TEST_P(WorldRoute, SheWalksTheRouteMapByMap) {
     g_Walk.lastFrame = g_Walk.startFrame + kLegFrames * uint32_t(r.legs.size());
 
     // Straight into a new game, then onto the route's first map with its flags.
-    g_Frame = 2;
-    g_GameLevel = LEVEL_NORMAL;
-    g_GameAssetsLoaded = 0;
-    GameOverCounter = 0;
-    MapState = 0;
-    ScrollX = 0;
-    SaveMenuOpen = 0;
-    MenuOpen = 0;
-    ClearFatalBox();
+    PrepareNewGameStart();
     for (int i = 0; i < STORY_FLAG_COUNT; ++i) StoryFlags[i] = EventSteps[i] = 0;
     HeadlessConfig c;
     c.nullDevice = true;

@@ -28,6 +28,7 @@
 #include "world/map_state.h"
 #include "world/map_table.h"
 #include "world/run_state.h"
+#include "world_game_start.h"
 #include "world_test_device.h"
 
 namespace {
@@ -397,21 +398,12 @@ void OnFrame(uint32_t frame, void*) {
     }
 }
 
-// A game folder of its own, so that a save point the player stumbles on writes there.
-std::string SoakGameDir() {
-    std::string dir = WorldTestTempDir();
-    const std::string data = std::string(MIRAVEL_BUILD_DIR) + "/DATA";
-    if (symlink(data.c_str(), (dir + "/DATA").c_str()) != 0) return "";
-    mkdir((dir + "/Save").c_str(), 0755);
-    return dir;
-}
-
 class WorldSoak : public ::testing::TestWithParam<int> {};
 
 TEST_P(WorldSoak, EveryArrivalPlaysWithoutAFault) {
     const std::string data = std::string(MIRAVEL_BUILD_DIR) + "/DATA/AE00206.xml";
     ASSERT_EQ(access(data.c_str(), R_OK), 0) << "the build draws the pictures first";
-    const std::string dir = SoakGameDir();
+    const std::string dir = GameDirWithBuiltData();
     ASSERT_FALSE(dir.empty());
 
     g_Soak = Soak{};
@@ -434,15 +426,7 @@ TEST_P(WorldSoak, EveryArrivalPlaysWithoutAFault) {
     g_Soak.lastFrame = g_Soak.firstWarp + uint32_t(g_Soak.arrivals.size()) * g_Soak.framesEach;
 
     // Straight into a new game: the game start loads everything and enters map 0.
-    g_Frame = 2;
-    g_GameLevel = LEVEL_NORMAL;
-    g_GameAssetsLoaded = 0;
-    GameOverCounter = 0;
-    MapState = 0;
-    ScrollX = 0;
-    SaveMenuOpen = 0;
-    MenuOpen = 0;
-    ClearFatalBox();
+    PrepareNewGameStart();
     std::srand(1);
 
     HeadlessConfig c;
